@@ -1,0 +1,3 @@
+#include "assessment/candidate_area.h"
+
+void candidateArea(CandidateSkeleton&) {}

@@ -1,0 +1,257 @@
+#include "console/console_io.h"
+
+#include <signal.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+// Standard input as the program sees it: the descriptor, whether it is a
+// terminal, and the bytes read from it but not yet consumed.
+struct InputState {
+  int fd = STDIN_FILENO;
+  int interactive = -1;  // -1: not asked yet
+  char buffer[1 << 16];
+  size_t pos = 0;
+  size_t len = 0;
+  bool ended = false;
+  // The last read stopped before the line end of the line it was reading.
+  bool partial = false;
+};
+
+InputState input;
+
+// Terminal settings to put back if a signal arrives during a pause.
+struct termios saved_termios;
+volatile sig_atomic_t termios_changed = 0;
+
+bool isInteractive() {
+  if (input.interactive < 0) input.interactive = ::isatty(input.fd) ? 1 : 0;
+  return input.interactive == 1;
+}
+
+// Refills the buffer; returns false at end of input. Output is flushed first
+// so every prompt is visible before the program waits.
+bool fill() {
+  if (input.ended) return false;
+  std::cout.flush();
+  for (;;) {
+    const ssize_t n = ::read(input.fd, input.buffer, sizeof input.buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      input.ended = true;
+      return false;
+    }
+    input.pos = 0;
+    input.len = static_cast<size_t>(n);
+    return true;
+  }
+}
+
+// Returns the next byte without consuming it, or -1 at end of input.
+int peekByte() {
+  if (input.pos == input.len && !fill()) return -1;
+  return static_cast<unsigned char>(input.buffer[input.pos]);
+}
+
+int getByte() {
+  const int c = peekByte();
+  if (c >= 0) ++input.pos;
+  return c;
+}
+
+bool isBlank(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+// Returns the first byte that is not a blank or a line end; ends the program
+// when input ends first.
+int skipBlanks() {
+  int c = peekByte();
+  while (c >= 0 && isBlank(c)) {
+    ++input.pos;
+    c = peekByte();
+  }
+  if (c < 0) endProgram(0);
+  return c;
+}
+
+// Consumes the rest of the current line through its line end. Returns false
+// when input ended before a line end.
+bool discardRestOfLine() {
+  int c;
+  while ((c = getByte()) >= 0) {
+    if (c == '\n') return true;
+  }
+  return false;
+}
+
+void restoreTerminal() {
+  if (termios_changed) {
+    ::tcsetattr(input.fd, TCSANOW, &saved_termios);
+    termios_changed = 0;
+  }
+}
+
+// Puts the terminal back before the default action of the signal ends the
+// program (Ctrl-C during a pause, say).
+void onFatalSignal(int sig) {
+  restoreTerminal();
+  ::signal(sig, SIG_DFL);
+  ::raise(sig);
+}
+
+void installSignalHandlers() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+    struct sigaction action = {};
+    action.sa_handler = onFatalSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(sig, &action, nullptr);
+  }
+}
+
+// Waits for one key on the terminal in non-canonical, no-echo mode. Bytes
+// already in the program's buffer are not the key press.
+void waitForKeyOnTerminal() {
+  installSignalHandlers();
+  struct termios raw;
+  const bool have_termios = ::tcgetattr(input.fd, &saved_termios) == 0;
+  if (have_termios) {
+    raw = saved_termios;
+    raw.c_lflag &= ~(ICANON | ECHO);
+    raw.c_cc[VMIN] = 1;
+    raw.c_cc[VTIME] = 0;
+    termios_changed = 1;
+    ::tcsetattr(input.fd, TCSANOW, &raw);
+  }
+  char key;
+  ssize_t n;
+  do {
+    n = ::read(input.fd, &key, 1);
+  } while (n < 0 && errno == EINTR);
+  restoreTerminal();
+  if (n <= 0) endProgram(0);
+}
+
+}  // namespace
+
+void clearScreen() {
+  std::cout.flush();
+  std::cout << (::isatty(STDOUT_FILENO) ? "\x1b[H\x1b[2J" : "\f");
+  std::cout.flush();
+}
+
+void pauseScreen() {
+  std::cout << "Press any key to continue . . . ";
+  std::cout.flush();
+  if (isInteractive()) {
+    waitForKeyOnTerminal();
+  } else {
+    if (input.partial && !discardRestOfLine()) endProgram(0);
+    input.partial = false;
+    if (peekByte() < 0) endProgram(0);
+    discardRestOfLine();
+  }
+  std::cout << '\n';
+  std::cout.flush();
+}
+
+void flushInput() {
+  std::cin.clear();
+  if (input.partial) discardRestOfLine();
+  input.partial = false;
+  if (isInteractive()) ::tcflush(input.fd, TCIFLUSH);
+}
+
+void readLine(char* buf, size_t limit) {
+  size_t n = 0;
+  bool any = false;
+  bool last_kept_cr = false;
+  for (;;) {
+    const int c = getByte();
+    if (c < 0) {
+      if (!any) endProgram(0);
+      break;  // a last line without its line end still counts
+    }
+    any = true;
+    if (c == '\n') {
+      if (last_kept_cr) --n;
+      break;
+    }
+    last_kept_cr = false;
+    if (n + 1 < limit) {
+      buf[n++] = static_cast<char>(c);
+      last_kept_cr = (c == '\r');
+    }
+  }
+  if (limit > 0) buf[n] = '\0';
+  input.partial = false;
+}
+
+void readNonEmptyLine(const char* prompt, char* buf, size_t limit) {
+  do {
+    std::cout << prompt;
+    readLine(buf, limit);
+  } while (buf[0] == '\0');
+}
+
+char readChoice() {
+  const int c = skipBlanks();
+  ++input.pos;
+  input.partial = true;
+  return static_cast<char>(c);
+}
+
+int readIntChoice() {
+  int c = skipBlanks();
+  input.partial = true;
+  bool negative = false;
+  if (c == '+' || c == '-') {
+    negative = (c == '-');
+    ++input.pos;
+    c = peekByte();
+  }
+  if (c < '0' || c > '9') return 0;
+  long long value = 0;
+  while (c >= '0' && c <= '9') {
+    if (value <= INT_MAX) value = value * 10 + (c - '0');
+    ++input.pos;
+    c = peekByte();
+  }
+  if (value > INT_MAX) return negative ? INT_MIN : INT_MAX;
+  return static_cast<int>(negative ? -value : value);
+}
+
+void endProgram(int status) {
+  restoreTerminal();
+  std::cout.flush();
+  std::cerr.flush();
+  std::exit(status);
+}
+
+int leadingInteger(const char* text) {
+  const char* p = text;
+  while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\v' || *p == '\f' || *p == '\r') ++p;
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = (*p++ == '-');
+  long long value = 0;
+  for (; *p >= '0' && *p <= '9'; ++p) {
+    if (value <= INT_MAX) value = value * 10 + (*p - '0');
+  }
+  if (value > INT_MAX) return negative ? INT_MIN : INT_MAX;
+  return static_cast<int>(negative ? -value : value);
+}
+
+void setConsoleInputForTesting(int fd, bool interactive) {
+  input.fd = fd;
+  input.interactive = interactive ? 1 : 0;
+  input.pos = input.len = 0;
+  input.ended = false;
+  input.partial = false;
+}

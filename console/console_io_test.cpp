@@ -1,0 +1,124 @@
+#include "console/console_io.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "tests/console_capture.h"
+
+TEST(ConsoleIo, ReadLineKeepsLimitMinusOneAndDiscardsRest) {
+  ConsoleCapture console("abcdefgh\nnext\n");
+  char buf[5];
+  readLine(buf, sizeof buf);
+  EXPECT_STREQ(buf, "abcd");
+  readLine(buf, sizeof buf);
+  EXPECT_STREQ(buf, "next");
+}
+
+TEST(ConsoleIo, ReadLineDropsOneCarriageReturn) {
+  ConsoleCapture console("abc\r\nx\r\r\n\r\n");
+  char buf[100];
+  readLine(buf, sizeof buf);
+  EXPECT_STREQ(buf, "abc");
+  readLine(buf, sizeof buf);
+  EXPECT_STREQ(buf, "x\r");
+  readLine(buf, sizeof buf);
+  EXPECT_STREQ(buf, "");
+}
+
+TEST(ConsoleIo, LastLineWithoutLineEndStillCounts) {
+  ConsoleCapture console("tail");
+  char buf[10];
+  readLine(buf, sizeof buf);
+  EXPECT_STREQ(buf, "tail");
+}
+
+TEST(ConsoleIo, ReadNonEmptyLineRepeatsPromptOnEnter) {
+  ConsoleCapture console("\n\n  \n");
+  char buf[10];
+  readNonEmptyLine("P: ", buf, sizeof buf);
+  EXPECT_STREQ(buf, "  ");  // blanks are content
+  EXPECT_EQ(console.out(), "P: P: P: ");
+}
+
+TEST(ConsoleIo, ChoiceSkipsBlanksAndLeavesRestForFlush) {
+  ConsoleCapture console("\n   exit\nline\n");
+  EXPECT_EQ(readChoice(), 'e');
+  flushInput();
+  char buf[10];
+  readLine(buf, sizeof buf);
+  EXPECT_STREQ(buf, "line");
+}
+
+TEST(ConsoleIo, FlushDiscardsNothingAfterAWholeLine) {
+  ConsoleCapture console("first\nsecond\n");
+  char buf[10];
+  readLine(buf, sizeof buf);
+  flushInput();
+  readLine(buf, sizeof buf);
+  EXPECT_STREQ(buf, "second");
+}
+
+TEST(ConsoleIo, IntegerChoiceReadsLikeStreamExtraction) {
+  ConsoleCapture console("3xyz\n  -7\nabc\n99999999999\n");
+  EXPECT_EQ(readIntChoice(), 3);
+  flushInput();
+  EXPECT_EQ(readIntChoice(), -7);
+  flushInput();
+  EXPECT_EQ(readIntChoice(), 0);
+  flushInput();
+  EXPECT_EQ(readIntChoice(), INT_MAX);
+}
+
+TEST(ConsoleIo, PauseTakesOneLineAfterDiscardingPartialOne) {
+  ConsoleCapture console("q rest\nkey\nafter\n");
+  EXPECT_EQ(readChoice(), 'q');
+  pauseScreen();
+  char buf[10];
+  readLine(buf, sizeof buf);
+  EXPECT_STREQ(buf, "after");
+  EXPECT_EQ(console.out(), "Press any key to continue . . . \n");
+}
+
+TEST(ConsoleIo, ClearWritesFormFeedWhenNotATerminal) {
+  ConsoleCapture console("");
+  clearScreen();
+  EXPECT_EQ(console.out(), "\f");
+}
+
+TEST(ConsoleIo, LeadingIntegerFollowsAtoiWithoutOverflow) {
+  EXPECT_EQ(leadingInteger("42xyz"), 42);
+  EXPECT_EQ(leadingInteger("0042"), 42);
+  EXPECT_EQ(leadingInteger("  +7"), 7);
+  EXPECT_EQ(leadingInteger("5-3"), 5);
+  EXPECT_EQ(leadingInteger("abc"), 0);
+  EXPECT_EQ(leadingInteger(""), 0);
+  EXPECT_EQ(leadingInteger("-12"), -12);
+  EXPECT_EQ(leadingInteger("123456789012345678901234567890"), INT_MAX);
+}
+
+using ConsoleIoDeathTest = ::testing::Test;
+
+TEST(ConsoleIoDeathTest, EndOfInputEndsWithStatusZero) {
+  EXPECT_EXIT(
+      {
+        ConsoleCapture console("");
+        char buf[10];
+        readLine(buf, sizeof buf);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(
+      {
+        ConsoleCapture console("\n \n");
+        readChoice();
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(
+      {
+        ConsoleCapture console("x");
+        readChoice();
+        pauseScreen();
+      },
+      ::testing::ExitedWithCode(0), "");
+}

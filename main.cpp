@@ -1,0 +1,12 @@
+#include <iostream>
+
+#include "console/home.h"
+
+// The score board's count of listed candidates.
+static int _totalCandidates = 0;
+
+int main() {
+  // Output is flushed before every read and at every end of the program.
+  std::ios::sync_with_stdio(false);
+  runHomeLoop(_totalCandidates);
+}

@@ -1,0 +1,67 @@
+#include "records/data_files.h"
+
+#include <cstring>
+#include <fstream>
+
+const char* const SubjectFile = "subjlib.abcdlib";
+const char* const accountRegFileTutor = "accDataTtor.abcdAcc";
+const char* const accountRegFileCandi = "accDataCdata.abcdAcc";
+const char* const CandiDatefilex = "candidate.abcddata";
+const char* const candidateExtension = ".abcdrpt";
+const char* const questionExtension = ".abcd";
+const char* const printableExtension = ".qzmrpt";
+
+char Questionfile[256];
+
+namespace {
+
+// A paper header keeps at most this many characters of a level.
+constexpr size_t kStoredLevelLength = 49;
+
+// Typed text becomes part of a file name in the working directory only:
+// separators are replaced so no name can point into another directory.
+void AppendNamePart(std::string& name, const char* part, size_t max_length) {
+  const size_t n = part ? strnlen(part, max_length) : 0;
+  for (size_t i = 0; i < n; ++i) {
+    const char c = part[i];
+    name += (c == '/' || c == '\\') ? '_' : c;
+  }
+}
+
+std::string CutToMaxLength(std::string name) {
+  if (name.size() > kMaxFileNameLength) name.resize(kMaxFileNameLength);
+  return name;
+}
+
+}  // namespace
+
+std::string QuestionFileName(const char* subject, const char* level, const char* author) {
+  std::string name;
+  AppendNamePart(name, subject, kMaxFileNameLength);
+  name += '_';
+  AppendNamePart(name, level, kStoredLevelLength);
+  name += '_';
+  AppendNamePart(name, author, kMaxFileNameLength);
+  name += questionExtension;
+  return CutToMaxLength(name);
+}
+
+char* ComposeQuestionFile(const char* subject, const char* level, const char* author) {
+  const std::string name = QuestionFileName(subject, level, author);
+  std::memcpy(Questionfile, name.c_str(), name.size() + 1);
+  return Questionfile;
+}
+
+std::string ResultFileName(const char* id, const char* name) {
+  std::string file;
+  AppendNamePart(file, id, kMaxFileNameLength);
+  file += '_';
+  AppendNamePart(file, name, kMaxFileNameLength);
+  file += candidateExtension;
+  return CutToMaxLength(file);
+}
+
+bool CreateEmptyFile(const char* path) {
+  std::ofstream out(path, std::ios::binary | std::ios::app);
+  return static_cast<bool>(out);
+}

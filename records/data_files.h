@@ -1,0 +1,40 @@
+#ifndef QUIZMORA_RECORDS_DATA_FILES_H_
+#define QUIZMORA_RECORDS_DATA_FILES_H_
+
+#include <string>
+
+// Names of the data files in the working directory.
+extern const char* const SubjectFile;          // "subjlib.abcdlib": paper headers
+extern const char* const accountRegFileTutor;  // "accDataTtor.abcdAcc": tutor accounts
+extern const char* const accountRegFileCandi;  // "accDataCdata.abcdAcc": candidate accounts
+extern const char* const CandiDatefilex;       // "candidate.abcddata": every saved attempt
+extern const char* const candidateExtension;   // ".abcdrpt": a candidate's own result file
+extern const char* const questionExtension;    // ".abcd": a paper's question file
+extern const char* const printableExtension;   // ".qzmrpt": the printable results
+
+// The question file name of the paper being built or sat, composed by
+// ComposeQuestionFile.
+extern char Questionfile[256];
+
+// Longest file name the program composes (the rest is cut off).
+constexpr size_t kMaxFileNameLength = 255;
+
+// Returns subject "_" level "_" author ".abcd". The level is cut to the 49
+// characters a paper header can hold, so the name composed from a tutor's
+// level and the one composed from a stored header always agree. Every '/'
+// and '\\' becomes '_' so that typed text can never reach outside the
+// working directory; the result is cut to kMaxFileNameLength characters.
+std::string QuestionFileName(const char* subject, const char* level, const char* author);
+
+// Composes QuestionFileName(...) into the global Questionfile and returns it.
+char* ComposeQuestionFile(const char* subject, const char* level, const char* author);
+
+// Returns ID "_" name ".abcdrpt", with the same replacement of '/' and '\\'
+// and the same length cut.
+std::string ResultFileName(const char* id, const char* name);
+
+// Creates `path` empty when it does not exist; an existing file is left as
+// it is. Returns false when the file could not be created.
+bool CreateEmptyFile(const char* path);
+
+#endif  // QUIZMORA_RECORDS_DATA_FILES_H_

@@ -1,0 +1,49 @@
+#ifndef QUIZMORA_RECORDS_QUESTION_SKELETON_H_
+#define QUIZMORA_RECORDS_QUESTION_SKELETON_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <ostream>
+
+// Bytes of one question record on disk.
+constexpr size_t kQuestionRecordSize = 3204;
+
+// One multiple-choice question: its text, options A to D and the correct
+// option (1 = A ... 4 = D). Accessor names are reversed as in the other
+// records: get... stores, set... returns.
+class QuestionSkeleton {
+ public:
+  void getQuestion(const char* text);
+  char* setQuestion();
+  void getQuestionAnswer(int option);
+  int setQuestionAnswer() const;
+  void getOptionA(const char* text);
+  char* setOptionA();
+  void getOptionB(const char* text);
+  char* setOptionB();
+  void getOptionC(const char* text);
+  char* setOptionC();
+  void getOptionD(const char* text);
+  char* setOptionD();
+
+  // Writes the 3204-byte record in one write; returns `out`.
+  std::ostream& QuestionWrite(std::ostream& out) const;
+  // Reads one 3204-byte record; a short read leaves the stream failed and
+  // this record unchanged. Returns `in`.
+  std::istream& QuestionRead(std::istream& in);
+
+  // dst/src hold kQuestionRecordSize bytes.
+  void EncodeTo(char* dst) const;
+  void DecodeFrom(const char* src);
+
+ private:
+  char question[800] = {};
+  int32_t answer = 0;
+  char optionA[600] = {};
+  char optionB[600] = {};
+  char optionC[600] = {};
+  char optionD[600] = {};
+};
+
+#endif  // QUIZMORA_RECORDS_QUESTION_SKELETON_H_

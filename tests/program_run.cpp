@@ -1,0 +1,89 @@
+#include "tests/program_run.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+double nowSeconds() {
+  struct timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
+void drain(int& fd, std::string& into) {
+  char buf[65536];
+  const ssize_t n = ::read(fd, buf, sizeof buf);
+  if (n > 0) {
+    into.append(buf, static_cast<size_t>(n));
+  } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
+    ::close(fd);
+    fd = -1;
+  }
+}
+
+}  // namespace
+
+const char* programPath() { return QUIZMORA_BINARY; }
+
+ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds) {
+  int in[2], out[2], err[2];
+  if (::pipe(in) || ::pipe(out) || ::pipe(err)) return {};
+  ::signal(SIGPIPE, SIG_IGN);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(in[0], 0);
+    ::dup2(out[1], 1);
+    ::dup2(err[1], 2);
+    for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) ::close(fd);
+    if (::chdir(dir.path().c_str()) != 0) ::_exit(127);
+    ::execl(programPath(), programPath(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(in[0]);
+  ::close(out[1]);
+  ::close(err[1]);
+  int to_child = in[1], from_out = out[0], from_err = err[0];
+  ::fcntl(to_child, F_SETFL, O_NONBLOCK);
+  size_t written = 0;
+  if (input.empty()) {
+    ::close(to_child);
+    to_child = -1;
+  }
+
+  ProgramRun run;
+  const double deadline = nowSeconds() + timeoutSeconds;
+  while (from_out >= 0 || from_err >= 0) {
+    if (nowSeconds() > deadline) {
+      run.timedOut = true;
+      ::kill(pid, SIGKILL);
+      break;
+    }
+    struct pollfd fds[3] = {{from_out, POLLIN, 0}, {from_err, POLLIN, 0}, {to_child, POLLOUT, 0}};
+    if (::poll(fds, 3, 100) < 0 && errno != EINTR) break;
+    if (fds[0].revents) drain(from_out, run.out);
+    if (fds[1].revents) drain(from_err, run.err);
+    if (to_child >= 0 && fds[2].revents) {
+      const ssize_t n = ::write(to_child, input.data() + written, input.size() - written);
+      if (n > 0) written += static_cast<size_t>(n);
+      if (written == input.size() || (n < 0 && errno != EAGAIN && errno != EINTR)) {
+        ::close(to_child);
+        to_child = -1;
+      }
+    }
+  }
+  for (int fd : {to_child, from_out, from_err}) {
+    if (fd >= 0) ::close(fd);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (WIFEXITED(status)) run.status = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) run.signal = WTERMSIG(status);
+  return run;
+}

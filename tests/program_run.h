@@ -1,0 +1,24 @@
+#ifndef QUIZMORA_TESTS_PROGRAM_RUN_H_
+#define QUIZMORA_TESTS_PROGRAM_RUN_H_
+
+#include <string>
+
+#include "tests/scratch_dir.h"
+
+// What one run of the built program did.
+struct ProgramRun {
+  std::string out;        // everything written to standard output
+  std::string err;        // everything written to standard error
+  int status = -1;        // exit status, or -1 when it did not exit normally
+  int signal = 0;         // the signal that ended it, if any
+  bool timedOut = false;  // killed after the time limit
+};
+
+// Runs the built program in `dir` with `input` as its whole standard input
+// (a pipe, so the program sees scripted use) and waits for it to end.
+ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds = 30);
+
+// Returns the path of the built program.
+const char* programPath();
+
+#endif  // QUIZMORA_TESTS_PROGRAM_RUN_H_
