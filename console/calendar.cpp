@@ -39,7 +39,7 @@ char* dateOfToday() {
   const std::tm t = localNow();
   const int weekday = (t.tm_wday >= 0 && t.tm_wday < 7) ? t.tm_wday : 0;
   // Built in a roomy buffer first: a damaged clock must not overflow the field.
-  char text[96];
+  char text[128];
   std::snprintf(text, sizeof text, "%d/%d/%d | %s", t.tm_mday, t.tm_mon + 1, t.tm_year + 1900, weekDays[weekday]);
   StoreText(abcdData.todayText, text);
   return abcdData.todayText;
@@ -47,7 +47,7 @@ char* dateOfToday() {
 
 char* currentTime() {
   const std::tm t = localNow();
-  char text[96];
+  char text[128];
   std::snprintf(text, sizeof text, "%d:%d:%d", t.tm_hour, t.tm_min, t.tm_sec);
   StoreText(abcdData.nowText, text);
   return abcdData.nowText;
