@@ -1,0 +1,134 @@
+// The program in a real terminal, looked at as a person sees the window.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/program_run.h"
+#include "tests/scratch_dir.h"
+#include "tests/tmux_terminal.h"
+
+namespace {
+
+const char kPausePrompt[] = "Press any key to continue . . .";
+
+// Runs the program in a terminal between two snapshots of the terminal's
+// settings, then reports its exit status on the window and idles so the
+// window can still be read.
+std::string wrapped(const std::string& program) {
+  return "trap : INT; stty -a > stty.before; '" + program +
+         "'; echo \"[status $?]\"; stty -a > stty.after; echo '[done]'; exec sleep 600";
+}
+
+std::vector<std::string> rows(const std::string& screen) {
+  std::vector<std::string> lines;
+  std::istringstream in(screen);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string rowContaining(const std::string& screen, const std::string& text) {
+  for (const std::string& line : rows(screen)) {
+    if (line.find(text) != std::string::npos) return line;
+  }
+  return "";
+}
+
+class TerminalE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!TmuxTerminal::available()) GTEST_SKIP() << "tmux is not installed";
+    term_.reset(new TmuxTerminal(dir_.path(), wrapped(programPath())));
+    ASSERT_TRUE(term_->started());
+    ASSERT_TRUE(term_->waitFor("Your Choice (1,2,3,4,5)  :")) << term_->screen();
+  }
+
+  // Waits for the program's end and checks the terminal is as it found it.
+  void expectEndWithTerminalRestored(const std::string& statusLine) {
+    ASSERT_TRUE(term_->waitFor("[done]")) << term_->screen();
+    EXPECT_NE(term_->screen().find(statusLine), std::string::npos) << term_->screen();
+    const std::string before = dir_.read("stty.before");
+    EXPECT_FALSE(before.empty());
+    EXPECT_EQ(dir_.read("stty.after"), before);
+  }
+
+  ScratchDir dir_;
+  std::unique_ptr<TmuxTerminal> term_;
+};
+
+}  // namespace
+
+TEST_F(TerminalE2E, ClearEmptiesTheWindow) {
+  // The home pass starts with a clear: the banner sits on the second row,
+  // right below the blank line the menu begins with.
+  std::vector<std::string> lines = rows(term_->screen());
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "");
+  EXPECT_EQ(lines[1].rfind("        QUIZMORA           ", 0), 0u) << term_->screen();
+
+  term_->type("3");
+  term_->press("Enter");
+  ASSERT_TRUE(term_->waitFor("Your Choice :")) << term_->screen();
+  const std::string about = term_->screen();
+  EXPECT_EQ(about.find("Your Choice (1,2,3,4,5)"), std::string::npos) << about;
+  EXPECT_EQ(about.find("Score Board"), std::string::npos) << about;
+  lines = rows(about);
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "");
+  EXPECT_EQ(lines[1], "  ********************************  QUIZMORA  ********************************");
+}
+
+TEST_F(TerminalE2E, PauseTakesOneKeyWithoutEnterAndEchoesNothing) {
+  term_->type("5");
+  term_->press("Enter");
+  ASSERT_TRUE(term_->waitFor(kPausePrompt)) << term_->screen();
+  term_->type("q");  // no Enter
+  expectEndWithTerminalRestored("[status 0]");
+  EXPECT_EQ(rowContaining(term_->screen(), kPausePrompt), kPausePrompt) << term_->screen();
+}
+
+TEST_F(TerminalE2E, PauseReturnsToTheMenuAndTheNextPauseWorksToo) {
+  for (int round = 0; round < 2; ++round) {
+    term_->type("abc");
+    term_->press("Enter");
+    ASSERT_TRUE(term_->waitFor(kPausePrompt)) << term_->screen();
+    term_->press("Space");
+    ASSERT_TRUE(term_->waitFor("Your Choice (1,2,3,4,5)  :")) << term_->screen();
+    EXPECT_EQ(term_->screen().find(kPausePrompt), std::string::npos) << "the menu's clear came first";
+  }
+  term_->type("5");
+  term_->press("Enter");
+  ASSERT_TRUE(term_->waitFor(kPausePrompt));
+  term_->press("Enter");
+  expectEndWithTerminalRestored("[status 0]");
+}
+
+TEST_F(TerminalE2E, CtrlCDuringAPauseRestoresTheTerminal) {
+  term_->type("5");
+  term_->press("Enter");
+  ASSERT_TRUE(term_->waitFor(kPausePrompt)) << term_->screen();
+  term_->press("C-c");
+  // The shell reports a death by SIGINT as 128 + 2.
+  expectEndWithTerminalRestored("[status 130]");
+}
+
+TEST_F(TerminalE2E, TypeAheadBeforeTheMenuIsDiscarded) {
+  term_->type("abc");
+  term_->press("Enter");
+  ASSERT_TRUE(term_->waitFor(kPausePrompt)) << term_->screen();
+  // One burst: the pause takes the k; "5" and Enter arrive before the home
+  // menu's flush and must not choose Exit.
+  term_->type("k5\n");
+  ASSERT_TRUE(term_->waitFor("Your Choice (1,2,3,4,5)  :")) << term_->screen();
+  ::usleep(300 * 1000);
+  EXPECT_EQ(term_->screen().find("Have a nice time"), std::string::npos) << term_->screen();
+  EXPECT_EQ(term_->screen().find("[status"), std::string::npos) << term_->screen();
+
+  term_->type("5");
+  term_->press("Enter");
+  ASSERT_TRUE(term_->waitFor(kPausePrompt));
+  term_->type("x");
+  expectEndWithTerminalRestored("[status 0]");
+}

@@ -1,0 +1,101 @@
+#include "tests/tmux_terminal.h"
+
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+double nowSeconds() {
+  struct timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
+// Runs argv (no shell) and returns its standard output; the exit status goes
+// to *status when asked for.
+std::string capture(const std::vector<std::string>& argv, int* status) {
+  int out[2];
+  if (::pipe(out) != 0) return "";
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(out[1], 1);
+    ::close(out[0]);
+    ::close(out[1]);
+    // A test run from inside tmux must not talk to the user's own server,
+    // and the private server needs some terminal type to emulate.
+    ::unsetenv("TMUX");
+    if (!::getenv("TERM") || !*::getenv("TERM")) ::setenv("TERM", "xterm", 1);
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    ::execvp(args[0], args.data());
+    ::_exit(127);
+  }
+  ::close(out[1]);
+  std::string text;
+  char buf[4096];
+  ssize_t n;
+  while ((n = ::read(out[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR)) {
+    if (n > 0) text.append(buf, static_cast<size_t>(n));
+  }
+  ::close(out[0]);
+  int st = 0;
+  ::waitpid(pid, &st, 0);
+  if (status) *status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return text;
+}
+
+}  // namespace
+
+bool TmuxTerminal::available() {
+  int status = -1;
+  capture({"tmux", "-V"}, &status);
+  return status == 0;
+}
+
+TmuxTerminal::TmuxTerminal(const std::string& dir, const std::string& command, int cols, int rows) {
+  static std::atomic<int> counter{0};
+  socket_ = "quizmora-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+  int status = -1;
+  tmux({"new-session", "-d", "-x", std::to_string(cols), "-y", std::to_string(rows), "-c", dir, "/bin/sh", "-c",
+        command},
+       &status);
+  started_ = status == 0;
+  // The window keeps its size whatever clients attach.
+  if (started_) tmux({"set-option", "-g", "window-size", "manual"});
+}
+
+TmuxTerminal::~TmuxTerminal() { tmux({"kill-server"}); }
+
+std::string TmuxTerminal::tmux(std::initializer_list<std::string> args, int* status) const {
+  std::vector<std::string> argv = {"tmux", "-L", socket_, "-f", "/dev/null"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return capture(argv, status);
+}
+
+void TmuxTerminal::type(const std::string& text) const { tmux({"send-keys", "-t", "0", "-l", text}); }
+
+void TmuxTerminal::press(const std::string& key) const { tmux({"send-keys", "-t", "0", key}); }
+
+std::string TmuxTerminal::screen() const {
+  std::string text = tmux({"capture-pane", "-p", "-t", "0"});
+  // capture-pane already drops trailing blanks of each row; drop the empty
+  // rows below the last written one as well.
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  return text + "\n";
+}
+
+bool TmuxTerminal::waitFor(const std::string& text, double timeoutSeconds) const {
+  const double deadline = nowSeconds() + timeoutSeconds;
+  for (;;) {
+    if (screen().find(text) != std::string::npos) return true;
+    if (nowSeconds() > deadline) return false;
+    ::usleep(20 * 1000);
+  }
+}

@@ -1,0 +1,43 @@
+#ifndef QUIZMORA_TESTS_TMUX_TERMINAL_H_
+#define QUIZMORA_TESTS_TMUX_TERMINAL_H_
+
+#include <string>
+
+// A real pseudo-terminal for end-to-end tests: a private tmux server (its
+// own -L socket, no user configuration) with one window running a shell
+// command. The server and everything in it are killed when the object goes
+// out of scope.
+class TmuxTerminal {
+ public:
+  // Starts `command` (run by /bin/sh) in `dir` in a window of cols x rows.
+  TmuxTerminal(const std::string& dir, const std::string& command, int cols = 110, int rows = 45);
+  ~TmuxTerminal();
+  TmuxTerminal(const TmuxTerminal&) = delete;
+  TmuxTerminal& operator=(const TmuxTerminal&) = delete;
+
+  // Returns true when the server and its window started.
+  bool started() const { return started_; }
+
+  // Types `text` literally, as a person would (no key names).
+  void type(const std::string& text) const;
+  // Presses one named key, e.g. "Enter" or "C-c".
+  void press(const std::string& key) const;
+
+  // Returns the visible window, one line per row, trailing blanks removed.
+  std::string screen() const;
+  // Polls the window until it contains `text`; returns false after
+  // `timeoutSeconds` without it.
+  bool waitFor(const std::string& text, double timeoutSeconds = 10) const;
+
+  // Returns true when tmux can be run on this machine.
+  static bool available();
+
+ private:
+  // Runs tmux with this server's socket and `args`; returns its stdout.
+  std::string tmux(std::initializer_list<std::string> args, int* status = nullptr) const;
+
+  std::string socket_;
+  bool started_ = false;
+};
+
+#endif  // QUIZMORA_TESTS_TMUX_TERMINAL_H_
