@@ -1,0 +1,177 @@
+#include "tests/data_fixture.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+#include <utility>
+
+#include "records/candidate_skeleton.h"
+#include "records/data_files.h"
+#include "records/paper_skeleton.h"
+#include "records/question_skeleton.h"
+#include "records/tutor_skeleton.h"
+
+namespace {
+
+template <class Record>
+std::string bytesOf(const Record& record) {
+  std::ostringstream out;
+  record.CandidateWrite(out);
+  return out.str();
+}
+
+template <class Record>
+void fillPerson(Record& r, const Person& p) {
+  r.getCandiNames(p.name.c_str());
+  r.getIDNumber(p.id.c_str());
+  r.getCandiLevel(p.level.c_str());
+  r.getcandiCountry("Kenya");
+  r.getEmail("someone@example.org");
+  r.getContact("0700 000 000");
+  r.getLogInPassword(std::atoi(p.password.c_str()));
+}
+
+bool endsWith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// (offset, width) of every text field of a candidate record, then of the
+// tutor's additions, then of a question record.
+const std::vector<std::pair<int, int>> kCandidateTexts = {{8, 100},   {108, 100}, {208, 30},  {238, 30},
+                                                          {268, 100}, {368, 100}, {472, 100}, {572, 100},
+                                                          {672, 100}, {772, 100}, {872, 100}};
+const std::vector<std::pair<int, int>> kTutorTexts = {{980, 50}, {1030, 100}, {1130, 100}};
+const std::vector<std::pair<int, int>> kQuestionTexts = {{0, 800}, {800, 600}, {1400, 600}, {2000, 600}, {2600, 600}};
+
+int32_t int32At(const std::string& bytes, size_t at) {
+  uint32_t v = 0;
+  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(bytes[at + static_cast<size_t>(i)]);
+  return static_cast<int32_t>(v);
+}
+
+// Checks every record of a file the program wrote itself.
+void checkRecords(const std::string& name, const std::string& bytes, long size, std::vector<std::string>& problems) {
+  for (size_t at = 0; at + static_cast<size_t>(size) <= bytes.size(); at += static_cast<size_t>(size)) {
+    std::vector<std::pair<int, int>> texts = size == 3204 ? kQuestionTexts : kCandidateTexts;
+    if (size >= 1230) texts.insert(texts.end(), kTutorTexts.begin(), kTutorTexts.end());
+    for (const auto& field : texts) {
+      if (bytes[at + static_cast<size_t>(field.first + field.second - 1)] != '\0') {
+        problems.push_back(name + ": record at " + std::to_string(at) + " has a text without its terminator");
+      }
+    }
+    if (size == 3204) {
+      const int32_t answer = int32At(bytes, at + 3200);
+      if (answer < 1 || answer > 4) problems.push_back(name + ": question with answer " + std::to_string(answer));
+    } else if (name == accountRegFileTutor || name == accountRegFileCandi) {
+      const int32_t password = int32At(bytes, at + 468);
+      if (password < 1 || password > 9000000) problems.push_back(name + ": account with password out of range");
+    }
+  }
+}
+
+}  // namespace
+
+void addTutorAccount(const ScratchDir& dir, const Person& tutor) {
+  TutorSkeleton t;
+  fillPerson(t, tutor);
+  t.get_Institution("Hill School");
+  t.get_Deparment("Sciences");
+  dir.append(accountRegFileTutor, bytesOf(t));
+}
+
+void addCandidateAccount(const ScratchDir& dir, const Person& candidate) {
+  CandidateSkeleton c;
+  fillPerson(c, candidate);
+  dir.append(accountRegFileCandi, bytesOf(c));
+}
+
+std::string addPaper(const ScratchDir& dir, const Person& author, const std::string& subject,
+                     const std::vector<Question>& questions) {
+  std::ostringstream file;
+  for (const Question& q : questions) {
+    QuestionSkeleton r;
+    r.getQuestion(q.text.c_str());
+    r.getOptionA(q.options[0].c_str());
+    r.getOptionB(q.options[1].c_str());
+    r.getOptionC(q.options[2].c_str());
+    r.getOptionD(q.options[3].c_str());
+    r.getQuestionAnswer(q.correct - 'A' + 1);
+    r.QuestionWrite(file);
+  }
+  const std::string name = QuestionFileName(subject.c_str(), author.level.c_str(), author.name.c_str());
+  dir.write(name, file.str());
+  PaperSkeleton header;
+  header.getsubjectName(subject.c_str());
+  header.getCandiNames(author.name.c_str());
+  header.get_PaperLevel(author.level.c_str());
+  header.get_Deparment("Sciences");
+  header.get_Institution("Hill School");
+  header.getEmail("jane@example.org");
+  header.getContact("0700 000 000");
+  header.getDateAttempted("7/12/2026 | Monday");
+  header.getTotalQuestion(static_cast<int>(questions.size()));
+  header.getTimeAllowed(2.0 * static_cast<double>(questions.size()));
+  dir.append(SubjectFile, bytesOf(header));
+  return name;
+}
+
+void addResult(const ScratchDir& dir, const Person& candidate, const std::string& subject, double score,
+               double seconds) {
+  CandidateSkeleton r;
+  fillPerson(r, candidate);
+  r.getsubjectName(subject.c_str());
+  r.getcandiscores(score);
+  r.getTimeTaken(seconds);
+  r.getDateAttempted("7/12/2026 | Monday");
+  r.getTimeAttempted("9:5:7");
+  const std::string bytes = bytesOf(r);
+  dir.append(CandiDatefilex, bytes);
+  dir.append(ResultFileName(candidate.id.c_str(), candidate.name.c_str()), bytes);
+}
+
+long recordSizeOf(const std::string& name) {
+  if (name == SubjectFile) return kPaperRecordSize;
+  if (name == accountRegFileTutor) return kTutorRecordSize;
+  if (name == accountRegFileCandi || name == CandiDatefilex) return kCandidateRecordSize;
+  if (endsWith(name, printableExtension)) return 0;
+  if (endsWith(name, candidateExtension)) return kCandidateRecordSize;
+  if (endsWith(name, questionExtension)) return kQuestionRecordSize;
+  return -1;
+}
+
+std::vector<std::string> dataFileProblems(const std::string& dir, bool tempFilesAllowed) {
+  std::vector<std::string> problems;
+  DIR* d = ::opendir(dir.c_str());
+  if (!d) return {"cannot list " + dir};
+  while (const dirent* entry = ::readdir(d)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    const std::string path = dir + "/" + name;
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+      problems.push_back(name + ": not a plain file");
+      continue;
+    }
+    if (name.find(".tmp-") != std::string::npos) {
+      if (!tempFilesAllowed) problems.push_back(name + ": temporary file left behind");
+      continue;
+    }
+    const long size = recordSizeOf(name);
+    if (size < 0) {
+      problems.push_back(name + ": a file the program never makes");
+    } else if (size > 0) {
+      if (st.st_size % size != 0) {
+        problems.push_back(name + ": " + std::to_string(st.st_size) + " bytes, not whole records of " +
+                           std::to_string(size));
+      }
+      std::ifstream in(path, std::ios::binary);
+      std::ostringstream bytes;
+      bytes << in.rdbuf();
+      checkRecords(name, bytes.str(), size, problems);
+    }
+  }
+  ::closedir(d);
+  return problems;
+}
