@@ -54,8 +54,7 @@ int32_t int32At(const std::string& bytes, size_t at) {
 // Checks every record of a file the program wrote itself.
 void checkRecords(const std::string& name, const std::string& bytes, long size, std::vector<std::string>& problems) {
   for (size_t at = 0; at + static_cast<size_t>(size) <= bytes.size(); at += static_cast<size_t>(size)) {
-    std::vector<std::pair<int, int>> texts = size == 3204 ? kQuestionTexts : kCandidateTexts;
-    if (size >= 1230) texts.insert(texts.end(), kTutorTexts.begin(), kTutorTexts.end());
+    const std::vector<std::pair<int, int>> texts = textFieldsOf(size);
     for (const auto& field : texts) {
       if (bytes[at + static_cast<size_t>(field.first + field.second - 1)] != '\0') {
         problems.push_back(name + ": record at " + std::to_string(at) + " has a text without its terminator");
@@ -72,6 +71,13 @@ void checkRecords(const std::string& name, const std::string& bytes, long size, 
 }
 
 }  // namespace
+
+std::vector<std::pair<int, int>> textFieldsOf(long size) {
+  if (size == static_cast<long>(kQuestionRecordSize)) return kQuestionTexts;
+  std::vector<std::pair<int, int>> texts = kCandidateTexts;
+  if (size >= static_cast<long>(kTutorRecordSize)) texts.insert(texts.end(), kTutorTexts.begin(), kTutorTexts.end());
+  return texts;
+}
 
 void addTutorAccount(const ScratchDir& dir, const Person& tutor) {
   TutorSkeleton t;

@@ -2,6 +2,7 @@
 #define QUIZMORA_TESTS_DATA_FIXTURE_H_
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/scratch_dir.h"
@@ -26,6 +27,10 @@ void addResult(const ScratchDir& dir, const Person& candidate, const std::string
 // Returns the record size that a file of this name must be a whole multiple
 // of: 0 for the printable text files, -1 for a name the program never makes.
 long recordSizeOf(const std::string& name);
+
+// Returns the (offset, width) of every text field of a record of `size`
+// bytes (980, 1230, 1242 or 3204), in the order they lie on disk.
+std::vector<std::pair<int, int>> textFieldsOf(long size);
 
 // Returns a description of everything wrong with the data files in `dir`
 // (empty when all is well): a file that is not a whole number of records, a
