@@ -1,0 +1,63 @@
+// In-process timings of the loops every screen's cost rests on: loading a
+// results file into the list's table (capped at the list's capacity) and
+// scanning an account file for a login.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "records/candidate_skeleton.h"
+#include "records/record_loader.h"
+#include "records/tutor_skeleton.h"
+
+namespace {
+
+// Returns the path of a file of `count` copies of `record`, written once.
+template <class Record>
+std::string fileOf(const Record& record, long count, const char* tag) {
+  const std::string path = "/tmp/quizmora-bench-" + std::string(tag) + "-" + std::to_string(count);
+  std::ifstream probe(path, std::ios::binary | std::ios::ate);
+  if (probe && probe.tellg() > 0) return path;
+  std::ostringstream one;
+  record.CandidateWrite(one);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  for (long i = 0; i < count; ++i) out << one.str();
+  return path;
+}
+
+void BM_ResultListOf1000(benchmark::State& state) {
+  CandidateSkeleton r;
+  r.getCandiNames("Ann Lee");
+  r.getsubjectName("Maths");
+  const std::string path = fileOf(r, state.range(0), "results");
+  for (auto _ : state) {
+    std::ifstream in(path, std::ios::binary);
+    auto table = LoadRecords(in, &CandidateSkeleton::CandidateRead, 1000);
+    benchmark::DoNotOptimize(table.data());
+  }
+}
+BENCHMARK(BM_ResultListOf1000)->Arg(1000)->Arg(100000);
+
+void BM_TutorLoginScan(benchmark::State& state) {
+  TutorSkeleton t;
+  t.getIDNumber("T9");
+  t.getLogInPassword(1234);
+  const std::string path = fileOf(t, state.range(0), "tutors");
+  for (auto _ : state) {
+    std::ifstream in(path, std::ios::binary);
+    bool found = false;
+    ScanRecords(in, &TutorSkeleton::CandidateRead, 600, [&found](TutorSkeleton& rec) {
+      found = std::string(rec.setIDNumber()) == "absent";
+      return !found;
+    });
+    benchmark::DoNotOptimize(found);
+  }
+}
+BENCHMARK(BM_TutorLoginScan)->Arg(600)->Arg(100000);
+
+}  // namespace
+
+BENCHMARK_MAIN();
