@@ -132,3 +132,108 @@ TEST_F(TerminalE2E, TypeAheadBeforeTheMenuIsDiscarded) {
   term_->type("x");
   expectEndWithTerminalRestored("[status 0]");
 }
+
+namespace {
+
+// One step of a session typed by a person: wait for `prompt` to be the last
+// thing on the window, give the program a moment to reach its read, then
+// type `keys` (a line, or a single key for a pause).
+struct Step {
+  std::string prompt;
+  std::string keys;
+};
+
+std::vector<Step> lines(std::initializer_list<std::pair<const char*, const char*>> pairs) {
+  std::vector<Step> steps;
+  for (const auto& p : pairs) steps.push_back({p.first, std::string(p.second) + "\n"});
+  return steps;
+}
+
+void append(std::vector<Step>& to, const std::vector<Step>& more) { to.insert(to.end(), more.begin(), more.end()); }
+
+const char kAnyKey[] = "Press any key to continue . . .";
+
+std::vector<Step> wholeSession() {
+  std::vector<Step> s;
+  append(s, lines({{"Your Choice (1,2,3,4,5)  :", "1"}}));
+  s.push_back({kAnyKey, "k"});
+  append(s, lines({{"Your choice :", "R"},
+                   {"Your Name                        :", "Jane Doe"},
+                   {"Your ID/Passport Number          :", "T1"},
+                   {"Your Nationality                 :", "Kenya"},
+                   {"Your Contact                     :", "0700 000 000"},
+                   {"Your Email                       :", "jane@example.org"},
+                   {"Institution                      :", "Hill School"},
+                   {"Subject Department               :", "Sciences"},
+                   {"Subject Level                    :", "Form 2"},
+                   {"Set your Password (Easy for you) :", "1234"}}));
+  s.push_back({kAnyKey, " "});
+  append(s, lines({{"Your ID/Passport Number   :", "T1"},
+                   {"Your Password             :", "1234"},
+                   {"Your choice (Q,R,T,V)  :", "Q"},
+                   {"Subject Name         :", "Maths"},
+                   {"Total Questions     :", "2"},
+                   {"Your Choice :", "Y"}}));
+  for (const char* q : {"1", "2"}) {
+    append(s, lines({{(std::string("Question ") + q).c_str(), "How many legs has a cat"},
+                     {"Option A", "Four"},
+                     {"Option B", "Two"},
+                     {"Option C", "Six"},
+                     {"Option D", "None"},
+                     {"What is the Correct Option :", "a"}}));
+  }
+  append(s, lines({{"Your choice >>", "1"},
+                   {"Your choice :", "B"},
+                   {"Your choice (Q,R,T,V)  :", "V"},
+                   {"Your choice :", "P"},
+                   {"Your Choice (1,2,3,4,5)  :", "2"},
+                   {"Your choice (R,L,P,E,Q) :", "R"},
+                   {"Your Name                 :", "Ann Lee"},
+                   {"Your ID/Passport Number   :", "C1"},
+                   {"Your Nationality          :", "Ghana"},
+                   {"Your Contact              :", "0244 000 000"},
+                   {"Your Email                :", "ann@example.org"},
+                   {"Candidate Level           :", "Grade 9"},
+                   {"Set your Password ( Easy for you , hard for me ) :", "4321"}}));
+  s.push_back({kAnyKey, "x"});
+  append(s, lines({{"Your ID/Passport Number   :", "C1"},
+                   {"Your Password             :", "4321"},
+                   {"Your choice (Q,R,S,T)  :", "R"},
+                   {"Which paper do you want to attempt :", "1"}}));
+  s.push_back({kAnyKey, "g"});
+  append(s, lines({{"Your choice :", "A"}, {"Your choice :", "b"}, {"Your Choice  :", "N"}}));
+  s.push_back({kAnyKey, "s"});
+  append(s, lines({{"Your choice (Q,R,S,T)  :", "T"},
+                   {"Your choice (R,L,P,E,Q) :", "P"},
+                   {"Your Choice (1,2,3,4,5)  :", "4"}}));
+  return s;
+}
+
+}  // namespace
+
+TEST_F(TerminalE2E, WholeSessionFromTutorToScoreBoard) {
+  for (const Step& step : wholeSession()) {
+    ASSERT_TRUE(term_->waitForPrompt(step.prompt)) << "waiting for \"" << step.prompt << "\"\n" << term_->screen();
+    ::usleep(60 * 1000);
+    term_->type(step.keys);
+  }
+  ASSERT_TRUE(term_->waitForPrompt("Enter your Option( V,W,U,E ):")) << term_->screen();
+  const std::string board = term_->screen();
+  EXPECT_NE(board.find(" 1 = Ann Lee"), std::string::npos) << board;
+  EXPECT_NE(board.find("Maths"), std::string::npos) << board;
+  EXPECT_NE(board.find("********  1  Candidate(s)"), std::string::npos) << "one attempt listed\n" << board;
+
+  term_->type("U\n");
+  ASSERT_TRUE(term_->waitForPrompt("Your Choice (1,2,3,4,5)  :"));
+  term_->type("5\n");
+  ASSERT_TRUE(term_->waitForPrompt(kAnyKey));
+  term_->type("q");
+  expectEndWithTerminalRestored("[status 0]");
+
+  EXPECT_EQ(dir_.size("accDataTtor.abcdAcc"), 1230);
+  EXPECT_EQ(dir_.size("accDataCdata.abcdAcc"), 980);
+  EXPECT_EQ(dir_.size("subjlib.abcdlib"), 1242);
+  EXPECT_EQ(dir_.size("Maths_Form 2_Jane Doe.abcd"), 2 * 3204);
+  EXPECT_EQ(dir_.size("candidate.abcddata"), 980);
+  EXPECT_EQ(dir_.size("C1_Ann Lee.abcdrpt"), 980);
+}

@@ -99,3 +99,34 @@ bool TmuxTerminal::waitFor(const std::string& text, double timeoutSeconds) const
     ::usleep(20 * 1000);
   }
 }
+
+namespace {
+
+std::string trimmed(const std::string& s) {
+  const size_t first = s.find_first_not_of(" \t\n");
+  if (first == std::string::npos) return "";
+  return s.substr(first, s.find_last_not_of(" \t\n") - first + 1);
+}
+
+std::string lastRow(const std::string& screen) {
+  std::string last;
+  size_t start = 0;
+  for (size_t nl; (nl = screen.find('\n', start)) != std::string::npos; start = nl + 1) {
+    const std::string row = trimmed(screen.substr(start, nl - start));
+    if (!row.empty()) last = row;
+  }
+  return last;
+}
+
+}  // namespace
+
+bool TmuxTerminal::waitForPrompt(const std::string& prompt, double timeoutSeconds) const {
+  const std::string want = trimmed(prompt);
+  const double deadline = nowSeconds() + timeoutSeconds;
+  for (;;) {
+    const std::string row = lastRow(screen());
+    if (row.size() >= want.size() && row.compare(row.size() - want.size(), want.size(), want) == 0) return true;
+    if (nowSeconds() > deadline) return false;
+    ::usleep(20 * 1000);
+  }
+}

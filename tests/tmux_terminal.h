@@ -29,6 +29,11 @@ class TmuxTerminal {
   // `timeoutSeconds` without it.
   bool waitFor(const std::string& text, double timeoutSeconds = 10) const;
 
+  // Polls the window until its last non-blank row ends with `prompt` (blanks
+  // at either end ignored), that is until the program waits at that prompt
+  // with nothing typed after it; returns false after `timeoutSeconds`.
+  bool waitForPrompt(const std::string& prompt, double timeoutSeconds = 10) const;
+
   // Returns true when tmux can be run on this machine.
   static bool available();
 
