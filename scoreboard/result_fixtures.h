@@ -2,17 +2,13 @@
 #define QUIZMORA_SCOREBOARD_RESULT_FIXTURES_H_
 
 // Test support for the score board: saved attempts as the timed assessment
-// writes them, and a scope that works inside a scratch directory.
+// writes them.
 
-#include <unistd.h>
-
-#include <climits>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "records/candidate_skeleton.h"
-#include "tests/scratch_dir.h"
 
 struct Attempt {
   const char* name;
@@ -54,25 +50,5 @@ inline std::string repeatedResultBytes(const Attempt& a, int n) {
   for (int i = 0; i < n; ++i) all += one;
   return all;
 }
-
-// Makes a scratch directory the working directory for its lifetime.
-class InsideScratchDir {
- public:
-  InsideScratchDir() {
-    if (::getcwd(previous_, sizeof previous_) == nullptr) previous_[0] = '\0';
-    if (::chdir(dir_.path().c_str()) != 0) previous_[0] = '\0';
-  }
-  ~InsideScratchDir() {
-    if (previous_[0] != '\0' && ::chdir(previous_) != 0) previous_[0] = '\0';
-  }
-  InsideScratchDir(const InsideScratchDir&) = delete;
-  InsideScratchDir& operator=(const InsideScratchDir&) = delete;
-
-  const ScratchDir& dir() const { return dir_; }
-
- private:
-  ScratchDir dir_;
-  char previous_[PATH_MAX];
-};
 
 #endif  // QUIZMORA_SCOREBOARD_RESULT_FIXTURES_H_
