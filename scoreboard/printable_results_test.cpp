@@ -170,3 +170,15 @@ TEST(PrintableResults, NamingLoopKeepsAtMost249Characters) {
   EXPECT_EQ(console.err(), "\n\tError opening the file\n");
   EXPECT_TRUE(dir.exists("short.qzmrpt"));
 }
+
+TEST(PrintableResults, FileThatCannotBeWrittenWholeIsNotReportedAsSaved) {
+  ScratchDir dir;
+  WorkingDirectory inside(dir);
+  dir.write("candidate.abcddata", resultBytes({kMaths}));
+  // Every write to /dev/full fails as on a full disk.
+  ASSERT_EQ(::symlink("/dev/full", "full.qzmrpt"), 0);
+  ConsoleCapture console("w\n");
+  EXPECT_FALSE(print("full"));
+  EXPECT_EQ(console.out(), kOverwritePrompt);
+  EXPECT_EQ(console.err(), "\n\tError opening the file\n");
+}
