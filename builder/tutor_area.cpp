@@ -1,0 +1,3 @@
+#include "builder/tutor_area.h"
+
+void tutorArea(TutorSkeleton&, PaperSkeleton&) {}
