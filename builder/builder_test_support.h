@@ -2,8 +2,7 @@
 #define QUIZMORA_BUILDER_BUILDER_TEST_SUPPORT_H_
 
 // Shared by the paper builder's tests: the console's fixed texts, scripted
-// answers for typing questions, and a way to run a screen inside a scratch
-// directory.
+// answers for typing questions, and the records they make.
 
 #include <unistd.h>
 
@@ -11,7 +10,6 @@
 #include <vector>
 
 #include "records/question_skeleton.h"
-#include "tests/scratch_dir.h"
 
 namespace builder_test {
 
@@ -64,25 +62,6 @@ inline std::string fieldText(const std::string& bytes, size_t offset, size_t wid
   const std::string field = bytes.substr(offset, width);
   return field.substr(0, field.find('\0'));
 }
-
-// Makes `dir` the working directory for the lifetime of the object.
-class InDirectory {
- public:
-  explicit InDirectory(const ScratchDir& dir) {
-    if (::getcwd(old_, sizeof old_) == nullptr) old_[0] = '\0';
-    ok_ = ::chdir(dir.path().c_str()) == 0;
-  }
-  ~InDirectory() {
-    if (old_[0] != '\0' && ::chdir(old_) != 0) ok_ = false;
-  }
-  InDirectory(const InDirectory&) = delete;
-  InDirectory& operator=(const InDirectory&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  char old_[4096];
-  bool ok_ = false;
-};
 
 }  // namespace builder_test
 

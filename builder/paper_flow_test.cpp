@@ -11,6 +11,7 @@
 #include "console/working_record.h"
 #include "records/data_files.h"
 #include "tests/console_capture.h"
+#include "tests/working_directory.h"
 
 using namespace builder_test;
 
@@ -54,7 +55,7 @@ bool isEmpty(const ScratchDir& dir) { return std::filesystem::is_empty(dir.path(
 
 TEST(PaperFlow, ReturningToTheMenuWritesNothing) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   TutorSkeleton tutor = janeDoe();
   PaperSkeleton paper;
@@ -71,7 +72,7 @@ TEST(PaperFlow, ReturningToTheMenuWritesNothing) {
 
 TEST(PaperFlow, LogOutEndsTheProgramWithZeroAndWritesNothing) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   EXPECT_EXIT(
       {
@@ -86,7 +87,7 @@ TEST(PaperFlow, LogOutEndsTheProgramWithZeroAndWritesNothing) {
 
 TEST(PaperFlow, WrongReviewChoicesShowTheWholeReviewAgain) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   TutorSkeleton tutor = janeDoe();
   PaperSkeleton paper;
@@ -100,7 +101,7 @@ TEST(PaperFlow, WrongReviewChoicesShowTheWholeReviewAgain) {
 
 TEST(PaperFlow, EditedAnswerIsReviewedThenSaved) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   TutorSkeleton tutor = janeDoe();
   PaperSkeleton paper;
@@ -123,7 +124,7 @@ TEST(PaperFlow, EditedAnswerIsReviewedThenSaved) {
 
 TEST(PaperFlow, FailedSaveStillLeadsToTheAfterSaveMenu) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   ASSERT_EQ(::mkdir(kFile, 0755), 0);
   TutorSkeleton tutor = janeDoe();
@@ -138,7 +139,7 @@ TEST(PaperFlow, FailedSaveStillLeadsToTheAfterSaveMenu) {
 
 TEST(PaperFlow, PractiseAfterSavingThenLogOut) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   TutorSkeleton tutor = janeDoe();
   PaperSkeleton paper;
@@ -150,7 +151,7 @@ TEST(PaperFlow, PractiseAfterSavingThenLogOut) {
 
 TEST(PaperFlow, ThousandQuestionsAreHeldWholeAndQuick) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   std::string input = paperLines(1000) + "1\na\n";
   for (int i = 0; i < 1000; ++i) input += "a\n";

@@ -12,6 +12,7 @@
 #include "builder/builder_test_support.h"
 #include "records/data_files.h"
 #include "tests/console_capture.h"
+#include "tests/working_directory.h"
 
 using namespace builder_test;
 
@@ -60,7 +61,7 @@ size_t entryCount(const ScratchDir& dir) {
 
 TEST(PaperSave, WritesTheQuestionsThenAppendsTheHeader) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   dir.write(SubjectFile, std::string(kPaperRecordSize, 'h'));  // an earlier paper
   const std::vector<QuestionSkeleton> questions = makePaper({1, 2, 4});
@@ -76,7 +77,7 @@ TEST(PaperSave, WritesTheQuestionsThenAppendsTheHeader) {
 
 TEST(PaperSave, SavingAgainReplacesTheQuestionFileAndAddsAHeader) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   ConsoleCapture console("");
   EXPECT_TRUE(savePaper(makePaper({1, 2, 3}), header(3), kFile));
@@ -89,7 +90,7 @@ TEST(PaperSave, SavingAgainReplacesTheQuestionFileAndAddsAHeader) {
 
 TEST(PaperSave, UnopenableQuestionFileAppendsNoHeader) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   ASSERT_EQ(::mkdir(kFile, 0755), 0);  // a directory of that name is in the way
   ConsoleCapture console("");
@@ -102,7 +103,7 @@ TEST(PaperSave, UnopenableQuestionFileAppendsNoHeader) {
 
 TEST(PaperSave, UnopenableLibraryReportsBothMessages) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   ASSERT_EQ(::mkdir(SubjectFile, 0755), 0);
   ConsoleCapture console("");
@@ -114,7 +115,7 @@ TEST(PaperSave, UnopenableLibraryReportsBothMessages) {
 
 TEST(PaperSave, FailedWriteKeepsTheEarlierQuestionFileWhole) {
   ScratchDir dir;
-  InDirectory here(dir);
+  WorkingDirectory here(dir);
   ASSERT_TRUE(here.ok());
   const std::string earlier(2 * 3204, 'e');
   dir.write(kFile, earlier);
