@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <regex>
 #include <sstream>
 #include <string>
@@ -311,4 +313,22 @@ TEST(TutorAreaE2E, GreetingNamesTheTutor) {
   const ProgramRun r = runProgram(dir, kEnter + "l\nA12\n5\n");
   EXPECT_TRUE(std::regex_search(r.out, std::regex("logged in as Jane Doe\n\n\t[^\n]*Jane Doe, [^\n]* \n\n\t\\*")))
       << r.out;
+}
+
+TEST(TutorAreaE2E, UnavailableAccountFileIsReportedWithoutHanging) {
+  ScratchDir dir;
+  // A link into a missing directory: the file can be neither opened nor created.
+  ASSERT_EQ(::symlink("no/such/dir/accounts", dir.file(accountRegFileTutor).c_str()), 0);
+  const ProgramRun reg = run(dir, kEnter + "r\n" + kJane + "5\n");
+  EXPECT_EQ(reg.status, 0);
+  EXPECT_FALSE(reg.timedOut);
+  // The form comes back after the failure; the input ends at its first prompt.
+  EXPECT_EQ(reg.out, entered() + kLoggedOut + kForm + kPassword + kForm.substr(0, 36));
+  EXPECT_EQ(reg.err,
+            "\n\t\tError encountered while accessing the file to wirte the account.\n"
+            "\n\tError while opening a file to register tutor account...\n");
+
+  const ProgramRun login = run(dir, kEnter + "l\nA12\n5\n\n");
+  EXPECT_EQ(login.out, entered() + kLoggedOut + kLogin + kDenied + kLoggedOut);
+  EXPECT_EQ(login.err, "\n\tError opening the file\n\n");
 }
