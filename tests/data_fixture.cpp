@@ -160,7 +160,8 @@ std::vector<std::string> dataFileProblems(const std::string& dir, bool tempFiles
       problems.push_back(name + ": not a plain file");
       continue;
     }
-    if (name.find(".tmp-") != std::string::npos) {
+    // A replacement writes a hidden temporary file beside its target first.
+    if (name.rfind(".quizmora-", 0) == 0) {
       if (!tempFilesAllowed) problems.push_back(name + ": temporary file left behind");
       continue;
     }

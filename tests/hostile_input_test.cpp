@@ -2,7 +2,8 @@
 // user journeys so that deep screens are reached. Every run must end on its
 // own with status 0 or 1 and leave only whole records behind, inside its
 // working directory. A failing seed is printed; replay it alone with
-// QUIZMORA_HOSTILE_SEED=<seed>, or change the number of runs with
+// QUIZMORA_HOSTILE_SEED=<seed> (QUIZMORA_HOSTILE_DUMP=<file> saves its
+// script), or change the number of runs with
 // QUIZMORA_HOSTILE_RUNS=<runs per shard>.
 
 #include <dirent.h>
@@ -188,6 +189,14 @@ std::vector<std::string> entriesWith(const std::string& dir, const std::string& 
 // Runs one seed; returns what went wrong (empty when nothing did).
 std::vector<std::string> runSeed(unsigned long long seed) {
   const std::string script = ScriptMaker(seed).make();
+  // Replaying one seed can also save its script, to feed it to the program
+  // by hand: QUIZMORA_HOSTILE_DUMP=<file>.
+  if (const char* dump = ::getenv("QUIZMORA_HOSTILE_DUMP")) {
+    if (FILE* f = std::fopen(dump, "wb")) {
+      std::fwrite(script.data(), 1, script.size(), f);
+      std::fclose(f);
+    }
+  }
   // The working directory sits alone inside a directory of its own, so a
   // file written next to it shows up.
   ScratchDir outer;
