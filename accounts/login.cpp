@@ -1,4 +1,35 @@
 #include "accounts/login.h"
 
-bool loginTutor(const char*, const char*, TutorSkeleton&) { return false; }
-bool LoginStudent(const char*, const char*, CandidateSkeleton&) { return false; }
+#include <iostream>
+
+#include "accounts/account_lookup.h"
+#include "console/console_io.h"
+#include "records/data_files.h"
+
+namespace {
+
+// The lookup both logins share: the account whose ID is `id` is copied into
+// `account` even when the password is wrong (the caller then discards it).
+template <class Record>
+bool logIn(const char* path, const char* id, const char* password, Record& account) {
+  const int typed = leadingInteger(password);
+  const AccountSearch search = FindAccount(path, id, &account);
+  if (!search.available) {
+    std::cerr << "\n\tError opening the file\n" << std::endl;
+    return false;
+  }
+  if (search.records == 0) flushInput();
+  // Passwords are 1 to 9000000: text without digits (0) matches nothing,
+  // not even a damaged record that holds 0.
+  return search.found && typed >= 1 && account.setLogInPassword() == typed;
+}
+
+}  // namespace
+
+bool loginTutor(const char* id, const char* password, TutorSkeleton& tutor) {
+  return logIn(accountRegFileTutor, id, password, tutor);
+}
+
+bool LoginStudent(const char* id, const char* password, CandidateSkeleton& candidate) {
+  return logIn(accountRegFileCandi, id, password, candidate);
+}

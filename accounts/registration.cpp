@@ -1,6 +1,158 @@
 #include "accounts/registration.h"
 
-bool registerTutor(TutorSkeleton&, PaperSkeleton&) { return false; }
-bool registerCandidate(CandidateSkeleton&) { return false; }
-bool noDuplicateIDTUTOR(const char*) { return false; }
-bool noDuplicateIDSTUDENT(const char*) { return false; }
+#include <iostream>
+#include <sstream>
+
+#include "accounts/account_lookup.h"
+#include "console/console_io.h"
+#include "console/number_entry.h"
+#include "console/working_record.h"
+#include "records/data_files.h"
+#include "records/durable_file.h"
+
+namespace {
+
+// Every registration text keeps at most 99 characters.
+constexpr size_t kTextLimit = 100;
+
+// Passwords are whole numbers from 1 to this.
+constexpr int kHighestPassword = 9000000;
+
+// The texts in which the two registrations differ.
+struct FormTexts {
+  const char* path;
+  const char* openFailure;
+  const char* writeFailure;
+  const char* success;
+};
+
+const FormTexts kTutorTexts = {
+    accountRegFileTutor,
+    "\n\tError while opening a file to register tutor account...\n",
+    "\n\tError while writting to tutor account file...\n\n",
+    "\n\tYour information has been saved succesfully, now you can proceed to login page. \n",
+};
+
+// The candidate side reports a failed write with the tutor's text.
+const FormTexts kCandidateTexts = {
+    accountRegFileCandi,
+    "\n\tError while opening a file to register candidate account...\n",
+    "\n\tError while writting to tutor account file...\n",
+    "\n\tYour information has been saved succesfully, now you can proceed to login page.\n",
+};
+
+int enterTutorPassword() {
+  return enterNumber(NumberEntry{
+      "\n\tSet your Password (Easy for you) : ", abcdData.passwordText, kTextLimit, kHighestPassword,
+      nullptr, "\n\tNegatives are not allowed. Only Positive integers are allowed. \n\t",
+      "\n\tThe character/number you have entered is out of range. The range is between 1 and 9000000.\n\n",
+      nullptr, false, true});
+}
+
+int enterCandidatePassword() {
+  return enterNumber(NumberEntry{
+      "\n Set your Password ( Easy for you , hard for me ) : ", abcdData.passwordText, kTextLimit,
+      kHighestPassword, nullptr, "\n Negatives are not allowed. Only Positive integers are allowed. \n\n",
+      "\nThe character/number you have entered is out of range. The range is between 1 and 9000000.\n\t",
+      nullptr, false, true});
+}
+
+// Appends `account` (encoded by its own stream operation) to its file and
+// reports the outcome. Returns true when the record is safely stored.
+template <class Record>
+bool appendAccount(const Record& account, const FormTexts& texts) {
+  std::ostringstream bytes;
+  account.CandidateWrite(bytes);
+  bool opened = false;
+  if (!AppendRecordBytes(texts.path, bytes.str(), &opened)) {
+    std::cerr << (opened ? texts.writeFailure : texts.openFailure);
+    std::cerr.flush();
+    return false;
+  }
+  flushInput();
+  clearScreen();
+  std::cout << texts.success << std::endl;
+  return true;
+}
+
+}  // namespace
+
+bool registerTutor(TutorSkeleton& tutor, PaperSkeleton& paper) {
+  flushInput();
+  readNonEmptyLine("\nYour Name                        : ", abcdData.tutorName, kTextLimit);
+  tutor.getCandiNames(abcdData.tutorName);
+  paper.getCandiNames(abcdData.tutorName);
+  do {
+    readNonEmptyLine("\nYour ID/Passport Number          : ", abcdData.tutorID, kTextLimit);
+  } while (noDuplicateIDTUTOR(abcdData.tutorID));
+  tutor.getIDNumber(abcdData.tutorID);
+  readNonEmptyLine("\nYour Nationality                 : ", abcdData.tutorCountry, kTextLimit);
+  tutor.getcandiCountry(abcdData.tutorCountry);
+  readNonEmptyLine("\nYour Contact                     : ", abcdData.tutorContact, kTextLimit);
+  tutor.getContact(abcdData.tutorContact);
+  paper.getContact(abcdData.tutorContact);
+  readNonEmptyLine("\nYour Email                       : ", abcdData.tutorEmail, kTextLimit);
+  tutor.getEmail(abcdData.tutorEmail);
+  paper.getEmail(abcdData.tutorEmail);
+  readNonEmptyLine("\nInstitution                      : ", abcdData.tutorInstitution, kTextLimit);
+  tutor.get_Institution(abcdData.tutorInstitution);
+  paper.get_Institution(abcdData.tutorInstitution);
+  readNonEmptyLine("\nSubject Department               : ", abcdData.tutorDepartment, kTextLimit);
+  tutor.get_Deparment(abcdData.tutorDepartment);
+  paper.get_Deparment(abcdData.tutorDepartment);
+  readNonEmptyLine("\nSubject Level                    : ", abcdData.tutorLevel, kTextLimit);
+  tutor.getCandiLevel(abcdData.tutorLevel);
+
+  abcdData.passwordValue = enterTutorPassword();
+  tutor.getLogInPassword(abcdData.passwordValue);
+  return appendAccount(tutor, kTutorTexts);
+}
+
+bool registerCandidate(CandidateSkeleton& candidate) {
+  flushInput();
+  readNonEmptyLine("\n Your Name                 : ", abcdData.candidateName, kTextLimit);
+  candidate.getCandiNames(abcdData.candidateName);
+  do {
+    readNonEmptyLine("\n Your ID/Passport Number   : ", abcdData.candidateID, kTextLimit);
+  } while (noDuplicateIDSTUDENT(abcdData.candidateID));
+  candidate.getIDNumber(abcdData.candidateID);
+  readNonEmptyLine("\n Your Nationality          : ", abcdData.candidateCountry, kTextLimit);
+  candidate.getcandiCountry(abcdData.candidateCountry);
+  readNonEmptyLine("\n Your Contact              : ", abcdData.candidateContact, kTextLimit);
+  candidate.getContact(abcdData.candidateContact);
+  readNonEmptyLine("\n Your Email                : ", abcdData.candidateEmail, kTextLimit);
+  candidate.getEmail(abcdData.candidateEmail);
+  readNonEmptyLine("\n Candidate Level           : ", abcdData.candidateLevel, kTextLimit);
+  candidate.getCandiLevel(abcdData.candidateLevel);
+
+  abcdData.passwordValue = enterCandidatePassword();
+  candidate.getLogInPassword(abcdData.passwordValue);
+  return appendAccount(candidate, kCandidateTexts);
+}
+
+bool noDuplicateIDTUTOR(const char* id) {
+  const AccountSearch search = FindAccount<TutorSkeleton>(accountRegFileTutor, id, nullptr);
+  if (!search.available) {
+    // Reported once; the ID counts as new and the append that follows
+    // reports its own failure.
+    std::cerr << "\n\t\tError encountered while accessing the file to wirte the account.\n";
+    std::cerr.flush();
+    return false;
+  }
+  if (!search.found) return false;
+  std::cout << "\n\tSorry... Id you entered already exists, try again with a different ID number.\n" << std::endl;
+  pauseScreen();
+  return true;
+}
+
+bool noDuplicateIDSTUDENT(const char* id) {
+  // The candidate side prints nothing when its file is unavailable.
+  const AccountSearch search = FindAccount<CandidateSkeleton>(accountRegFileCandi, id, nullptr);
+  // Pending input is discarded once there is a record to compare with.
+  if (search.records > 0) flushInput();
+  if (!search.found) return false;
+  std::cout << "\n\tSorry... Id/Passport Number you entered already exists, try again with a different ID number.\n"
+            << std::endl;
+  pauseScreen();
+  return true;
+}
