@@ -40,7 +40,9 @@ bool DurableFile::Open(const char* path, Mode mode) {
     const int probe = ::open(path, O_WRONLY | O_CLOEXEC);
     if (probe < 0 && errno != ENOENT) return false;
     if (probe >= 0) ::close(probe);
-    temp_path_ = path_ + ".tmp-XXXXXX";
+    // A short name of its own: a suffix on the target's name would not fit
+    // when that name is already near the file system's limit.
+    temp_path_ = DirectoryOf(path_) + "/.quizmora-XXXXXX";
     fd_ = ::mkstemp(&temp_path_[0]);
     if (fd_ < 0) temp_path_.clear();
     else ::fchmod(fd_, 0644);

@@ -44,6 +44,16 @@ TEST(DurableFile, ReplaceLeavesOldFileUntilCommit) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST(DurableFile, ReplaceWorksForTheLongestComposedName) {
+  ScratchDir dir;
+  const std::string name(254, 'n');
+  DurableFile file;
+  ASSERT_TRUE(file.Open(dir.file(name).c_str(), DurableFile::kReplace));
+  ASSERT_TRUE(file.Write("whole"));
+  ASSERT_TRUE(file.Commit());
+  EXPECT_EQ(dir.read(name), "whole");
+}
+
 TEST(DurableFile, ReplaceRefusesADirectoryInTheWay) {
   ScratchDir dir;
   ::mkdir(dir.file("q").c_str(), 0755);

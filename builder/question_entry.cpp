@@ -1,0 +1,71 @@
+#include "builder/question_entry.h"
+
+#include <iostream>
+
+#include "console/console_io.h"
+#include "console/working_record.h"
+
+namespace {
+
+// Read limits of the texts: they keep what a record field can hold.
+constexpr size_t kQuestionLimit = 400;
+constexpr size_t kOptionLimit = 300;
+
+// One option: its heading, then its text until one is typed.
+void enterOption(const char* heading, char* buffer) {
+  std::cout << heading << std::endl;
+  flushInput();
+  readNonEmptyLine("\t", buffer, kOptionLimit);
+}
+
+int enterCorrectOption() {
+  for (;;) {
+    flushInput();
+    std::cout << "\n\tWhat is the Correct Option : ";
+    abcdData.correctLetter = readChoice();
+    const int option = optionNumber(abcdData.correctLetter);
+    if (option != 0) return option;
+    std::cout << "\n\tWrong input...  try again\n" << std::endl;
+  }
+}
+
+}  // namespace
+
+int optionNumber(char letter) {
+  switch (letter) {
+    case 'A': case 'a': return 1;
+    case 'B': case 'b': return 2;
+    case 'C': case 'c': return 3;
+    case 'D': case 'd': return 4;
+    default: return 0;
+  }
+}
+
+void enterQuestion(QuestionSkeleton& question) {
+  flushInput();
+  readNonEmptyLine("\t", abcdData.questionText, kQuestionLimit);
+  question.getQuestion(abcdData.questionText);
+  enterOption("\n\tOption A", abcdData.optionAText);
+  question.getOptionA(abcdData.optionAText);
+  enterOption("\n\tOption B", abcdData.optionBText);
+  question.getOptionB(abcdData.optionBText);
+  enterOption("\n\tOption C", abcdData.optionCText);
+  question.getOptionC(abcdData.optionCText);
+  enterOption("\n\tOption D", abcdData.optionDText);
+  question.getOptionD(abcdData.optionDText);
+  question.getQuestionAnswer(enterCorrectOption());
+}
+
+void enterQuestions(std::vector<QuestionSkeleton>& questions) {
+  int onScreen = 0;  // questions typed since the screen was last cleared
+  for (size_t i = 1; i <= questions.size(); ++i) {
+    if (onScreen == 2) {
+      clearScreen();
+      std::cout << "\n\tContinuing from Question : " << i << std::endl;
+      onScreen = 0;
+    }
+    ++onScreen;
+    std::cout << "\n\tQuestion " << i << std::endl;
+    enterQuestion(questions[i - 1]);
+  }
+}

@@ -1,0 +1,334 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "console/calendar.h"
+#include "records/data_files.h"
+#include "records/paper_skeleton.h"
+#include "records/tutor_skeleton.h"
+#include "tests/program_run.h"
+#include "tests/scratch_dir.h"
+
+namespace {
+
+const std::string kPause = "Press any key to continue . . . \n";
+
+std::string stars(int n) { return std::string(n, '*'); }
+
+std::string homeMenu() {
+  return std::string("\f\n        QUIZMORA           ") + dateOfToday() + "\n\n" +
+         "\t1 = Queston Builder (TUTOR).   \n\t2 = Assessment Panel (STUDENT).  \n"
+         "\t3 = About Quizmora Application.  \n\t4 = Score Board.     \n\t5 = Exit.\n"
+         "\n\t\tYour Choice (1,2,3,4,5)  : ";
+}
+const std::string kGoodbye =
+    "\n\n\t .....................   Have a nice time   ......................\n\n\n" + kPause;
+
+// Input and output of: home choice 1, the welcome screen and its key press.
+const std::string kEnter = "1\n\n";
+std::string entered() {
+  return homeMenu() +
+         "\f\n\tWelcome to Objective Paper builder Section.\n\tWhile here, you can write up questions and there "
+         "respective options (A,B,C,D) and answers.\n"
+         "\tFollow the procedures upto the end.\n"
+         "\tWhen you are done, your question paper will be available in the Assessment Panel.\n"
+         "\n\tFor better interrcation with this Application, you can Maximise this window.\n"
+         "\t" + stars(77) + "\n\t" + kPause + "\f";
+}
+
+const std::string kLoggedOut = "\f\n\t\tYou are currently logged out.\n\n\t" + stars(76) +
+                               "\n\n\tR = Register/ Sign up.\n\tL = Login/Sign in to start writting papers.\n"
+                               "\tP = Previous Menu.\n\tE = Exit.\n\t\tYour choice : ";
+const std::string kLoggedOutWrong =
+    "\f\n\t\t\t---------------------> Wrong entry... try again <------------------------\n\n";
+
+const std::string kForm =
+    "\nYour Name                        : \nYour ID/Passport Number          : "
+    "\nYour Nationality                 : \nYour Contact                     : "
+    "\nYour Email                       : \nInstitution                      : "
+    "\nSubject Department               : \nSubject Level                    : ";
+const std::string kPassword = "\n\tSet your Password (Easy for you) : ";
+const std::string kNegative = "\n\tNegatives are not allowed. Only Positive integers are allowed. \n\t" + kPause;
+const std::string kOutOfRange =
+    "\n\tThe character/number you have entered is out of range. The range is between 1 and 9000000.\n\n" + kPause;
+const std::string kSaved =
+    "\f\n\tYour information has been saved succesfully, now you can proceed to login page. \n\n"
+    "\n\tYour account has been successfully registerd, now you can login and start writting Exams.\n"
+    "\tAlways remember your ID/Passport Number for Login Access. Thank you!\n\n" + kPause;
+const std::string kDuplicate =
+    "\n\tSorry... Id you entered already exists, try again with a different ID number.\n\n" + kPause;
+
+const std::string kIdPrompt = "\n   Your ID/Passport Number   : ";
+const std::string kPasswordPrompt = "\n   Your Password             : ";
+const std::string kLogin = "\f\n\tLogin with your ID/Passport Number and your Password to Continue...\n\t" + stars(87) +
+                           "\n" + kIdPrompt + kPasswordPrompt;
+const std::string kDenied =
+    "\n\tEither your ID or Password is wrong ... \tAccess Denied   Try again with a correct ID or register new "
+    "account.\n\n\t\t" + kPause;
+
+// The greeting line depends on the clock; the runs replace it by a marker.
+std::string loggedIn(const std::string& name) {
+  return "\f\n\tYou are currently logged in as " + name + "\n<greeting>\n\n\t" + stars(78) +
+         "\n\t\tQ = Set a Paper.\n\t\tR = View all Papers.\n\t\tT = All student Performance.\n\t\tV = Log Out."
+         "\n\t\tYour choice (Q,R,T,V)  : ";
+}
+const std::string kLoggedInWrong = "\f\n\t\t----------------------> Wrong entry try again <----------------------\n\n";
+
+const std::string kViewMenu = "\n\tB = Back to previous.\n\tE = Logout.\n\n\t\tYour choice : ";
+const std::string kNoSubjects =
+    "\n\n\t ------------------------>  No subjects available currently <------------------------ "
+    "\n\t---------------------> Try again later.\n\n";
+
+const std::string kJane = "Jane Doe\nA12\nKenya\n0700\njane@x.org\nHill School\nSciences\nForm 2\n";
+
+ProgramRun run(const ScratchDir& dir, const std::string& input) {
+  ProgramRun r = runProgram(dir, input);
+  static const std::regex greeting("(logged in as [^\n]*\n)\n\t[^\n]*\n");
+  r.out = std::regex_replace(r.out, greeting, "$1<greeting>\n");
+  return r;
+}
+
+std::string tutorAccount(const std::string& id, int password, const std::string& name) {
+  TutorSkeleton t;
+  t.getIDNumber(id.c_str());
+  t.getLogInPassword(password);
+  t.getCandiNames(name.c_str());
+  std::ostringstream out;
+  t.CandidateWrite(out);
+  return out.str();
+}
+
+std::string library(int count) {
+  std::ostringstream out;
+  for (int i = 1; i <= count; ++i) {
+    PaperSkeleton p;
+    p.getsubjectName(("Paper" + std::to_string(i)).c_str());
+    p.CandidateWrite(out);
+  }
+  return out.str();
+}
+
+std::string textAt(const std::string& bytes, size_t offset, size_t width) {
+  return std::string(bytes.c_str() + offset, strnlen(bytes.c_str() + offset, width));
+}
+
+}  // namespace
+
+TEST(TutorAreaE2E, RegisterLogInLogOutAndGoHome) {
+  ScratchDir dir;
+  const ProgramRun r = run(dir, kEnter + "r\n" + kJane + "5\n\nA12\n5\nv\np\n5\n\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, entered() + kLoggedOut + kForm + kPassword + kSaved + kLogin + loggedIn("Jane Doe") + "\f" +
+                       kLoggedOut + "\f" + homeMenu() + kGoodbye);
+  const std::string bytes = dir.read(accountRegFileTutor);
+  ASSERT_EQ(bytes.size(), 1230u);
+  EXPECT_EQ(textAt(bytes, 268, 100), "Jane Doe");
+  EXPECT_EQ(textAt(bytes, 368, 100), "A12");
+  EXPECT_EQ(bytes.substr(468, 4), std::string("\5\0\0\0", 4));
+  EXPECT_EQ(textAt(bytes, 472, 100), "Form 2");
+  EXPECT_EQ(textAt(bytes, 572, 100), "Kenya");
+  EXPECT_EQ(textAt(bytes, 108, 100), "jane@x.org");
+  EXPECT_EQ(textAt(bytes, 772, 100), "0700");
+  EXPECT_EQ(textAt(bytes, 1030, 100), "Hill School");
+  EXPECT_EQ(textAt(bytes, 1130, 100), "Sciences");
+}
+
+TEST(TutorAreaE2E, DuplicateIdIsRefusedOtherCaseAndCandidateIdAccepted) {
+  ScratchDir dir;
+  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  // The same ID registered as a candidate does not count for tutors.
+  CandidateSkeleton c;
+  c.getIDNumber("a12");
+  std::ostringstream candidate;
+  c.CandidateWrite(candidate);
+  dir.write(accountRegFileCandi, candidate.str());
+
+  const ProgramRun r = run(dir, kEnter + "R\nJim\nA12\n\na12\nKenya\n0700\njim@x.org\nHill\nArts\nForm 3\n7\n\ne\n");
+  EXPECT_EQ(r.status, 0);  // input ends at the login screen's password prompt
+  const std::string name = "\nYour Name                        : ";
+  const std::string id = "\nYour ID/Passport Number          : ";
+  EXPECT_EQ(r.out, entered() + kLoggedOut + name + id + kDuplicate + kForm.substr(name.size()) + kPassword + kSaved +
+                       kLogin);
+  const std::string bytes = dir.read(accountRegFileTutor);
+  ASSERT_EQ(bytes.size(), 2460u);
+  EXPECT_EQ(textAt(bytes, 1230 + 368, 100), "a12");
+  EXPECT_EQ(bytes.substr(1230 + 468, 4), std::string("\7\0\0\0", 4));
+}
+
+TEST(TutorAreaE2E, BadPasswordsAreRefusedAndTheEdgesAccepted) {
+  ScratchDir dir;
+  const ProgramRun r = run(dir, kEnter + "r\n" + kJane + "0\n\n-1\n\n9000001\n\nabc\n\n\n\n42xyz\n\nA12\n0042\n");
+  EXPECT_EQ(r.out, entered() + kLoggedOut + kForm + kPassword + kOutOfRange + kPassword + kNegative + kPassword +
+                       kOutOfRange + kPassword + kOutOfRange + kPassword + kOutOfRange + kPassword + kSaved + kLogin +
+                       loggedIn("Jane Doe"));
+  EXPECT_EQ(dir.read(accountRegFileTutor).substr(468, 4), std::string("\x2a\0\0\0", 4));
+
+  for (const std::string password : {"1", "9000000"}) {
+    ScratchDir edge;
+    const ProgramRun e = run(edge, kEnter + "r\n" + kJane + password + "\n\nA12\n" + password + "\n");
+    EXPECT_EQ(e.out, entered() + kLoggedOut + kForm + kPassword + kSaved + kLogin + loggedIn("Jane Doe")) << password;
+  }
+}
+
+TEST(TutorAreaE2E, WrongIdOrPasswordIsDeniedAfterBothPrompts) {
+  ScratchDir dir;
+  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  const ProgramRun r =
+      run(dir, kEnter + "l\nA13\n5\n\nL\nA12\n6\n\nl\na12\n5\n\nl\nA12\nabc\n\nlogin\n\n\nA12\n\n5\nE\n");
+  EXPECT_EQ(r.status, 0);
+  const std::string denied = kLogin + kDenied + kLoggedOut;
+  // Enter alone repeats the ID and the password prompts.
+  EXPECT_EQ(r.out, entered() + kLoggedOut + denied + denied + denied + denied +
+                       kLogin.substr(0, kLogin.size() - kPasswordPrompt.size()) + kIdPrompt + kIdPrompt +
+                       kPasswordPrompt + kPasswordPrompt + loggedIn("Jane Doe") + kLoggedInWrong +
+                       loggedIn("Jane Doe"));
+}
+
+TEST(TutorAreaE2E, AccountsBeyondTheOldCapacitiesAndBeforeAPartialRecordLogIn) {
+  ScratchDir dir;
+  std::string accounts;
+  for (int i = 1; i <= 700; ++i) accounts += tutorAccount("T" + std::to_string(i), i, "Tutor " + std::to_string(i));
+  dir.write(accountRegFileTutor, accounts + tutorAccount("T701", 701, "Cut").substr(0, 600));
+  for (int i : {501, 601, 700}) {
+    const std::string n = std::to_string(i);
+    const ProgramRun r = run(dir, kEnter + "l\nT" + n + "\n" + n + "\n");
+    EXPECT_EQ(r.out, entered() + kLoggedOut + kLogin + loggedIn("Tutor " + n)) << i;
+  }
+  const ProgramRun cut = run(dir, kEnter + "l\nT701\n701\n\n");
+  EXPECT_EQ(cut.out, entered() + kLoggedOut + kLogin + kDenied + kLoggedOut);
+  // A duplicate far down the file is caught too.
+  const ProgramRun dup = run(dir, kEnter + "r\nJim\nT650\n\n");
+  EXPECT_EQ(dup.out, entered() + kLoggedOut + kForm.substr(0, 72) + kDuplicate + kForm.substr(36, 36));
+  EXPECT_EQ(dir.size(accountRegFileTutor), 700 * 1230 + 600);
+}
+
+TEST(TutorAreaE2E, FirstLoginInAFreshDirectoryCreatesAnEmptyAccountFile) {
+  ScratchDir dir;
+  const ProgramRun r = run(dir, kEnter + "l\nA12\n5\n\n");
+  EXPECT_EQ(r.out, entered() + kLoggedOut + kLogin + kDenied + kLoggedOut);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(dir.size(accountRegFileTutor), 0);
+}
+
+TEST(TutorAreaE2E, LoggedOutMenuLettersInBothCases) {
+  ScratchDir dir;
+  // P and p go home; a wrong key and a word starting with a wrong letter
+  // show the menu again; "Exit" ends with status 1 and prints nothing.
+  const ProgramRun r = run(dir, kEnter + "P\n1\n\np\n1\n\nx\nquit\nExit\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, entered() + kLoggedOut + "\f" + entered() + kLoggedOut + "\f" + entered() + kLoggedOut +
+                       kLoggedOutWrong + kLoggedOut + kLoggedOutWrong + kLoggedOut);
+  const ProgramRun lower = run(dir, kEnter + "e\n");
+  EXPECT_EQ(lower.status, 1);
+  EXPECT_EQ(lower.out, entered() + kLoggedOut);
+  EXPECT_FALSE(dir.exists(accountRegFileTutor));
+  EXPECT_FALSE(dir.exists(SubjectFile));
+}
+
+TEST(TutorAreaE2E, EveryMenuLetterActsAlikeInBothCases) {
+  ScratchDir dir;
+  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  const std::string login = kEnter + "l\nA12\n5\n";
+  // Each pair of runs differs only in the case of one letter.
+  const std::pair<std::string, std::string> pairs[] = {
+      {kEnter + "R\nAnn\n", kEnter + "r\nAnn\n"},   {kEnter + "L\nA12\n5\n", kEnter + "l\nA12\n5\n"},
+      {login + "Q\n", login + "q\n"},               {login + "R\nB\n", login + "r\nb\n"},
+      {login + "T\n", login + "t\n"},               {login + "V\n", login + "v\n"},
+      {login + "r\nE\n", login + "r\ne\n"},
+  };
+  for (const auto& [upper, lower] : pairs) {
+    ScratchDir a, b;
+    a.write(accountRegFileTutor, dir.read(accountRegFileTutor));
+    b.write(accountRegFileTutor, dir.read(accountRegFileTutor));
+    const ProgramRun ra = run(a, upper);
+    const ProgramRun rb = run(b, lower);
+    EXPECT_EQ(ra.out, rb.out) << upper;
+    EXPECT_EQ(ra.status, rb.status) << upper;
+  }
+}
+
+TEST(TutorAreaE2E, LoggedInMenuLogOutAndWrongKey) {
+  ScratchDir dir;
+  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  const ProgramRun r = run(dir, kEnter + "l\nA12\n5\nz\n v\nE\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, entered() + kLoggedOut + kLogin + loggedIn("Jane Doe") + kLoggedInWrong + loggedIn("Jane Doe") +
+                       "\f" + kLoggedOut);
+}
+
+TEST(TutorAreaE2E, ViewAllPapersBackLogoutAndWrongKey) {
+  ScratchDir dir;
+  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  dir.write(SubjectFile, library(1));
+  const std::string list = "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n"
+                           "\t\t1 = Paper1\n\n\t              *************         End of the List       ***********"
+                           "              \n\n\tTotal Papers : 1\n" + kViewMenu;
+  const ProgramRun r = run(dir, kEnter + "l\nA12\n5\nr\nx\nBack\nR\ne\n5\n\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, entered() + kLoggedOut + kLogin + loggedIn("Jane Doe") + list + "\f\n\tWrong entry try again...\n" +
+                       list + loggedIn("Jane Doe") + list + "\f" + homeMenu() + kGoodbye);
+}
+
+TEST(TutorAreaE2E, ViewAllPapersOverEveryLibraryShape) {
+  const std::string head = "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n";
+  const std::string tail = "\n\n\t              *************         End of the List       ***********              \n";
+  auto entries = [](int from, int to) {
+    std::string s;
+    for (int i = from; i <= to; ++i) s += "\t\t" + std::to_string(i) + " = Paper" + std::to_string(i);
+    return s;
+  };
+  struct Shape {
+    const char* name;
+    bool exists;
+    std::string bytes;
+    std::string listing;
+  } shapes[] = {
+      {"no file", false, "", "\n\tNo subjects currently, try again later...\n\n" + kNoSubjects},
+      {"empty", true, "", kNoSubjects},
+      {"1241 bytes", true, library(1).substr(0, 1241), kNoSubjects},
+      {"one", true, library(1), head + entries(1, 1) + tail + "\n\tTotal Papers : 1\n"},
+      {"twelve", true, library(12),
+       head + entries(1, 6) + "\n\n" + entries(7, 11) + "\n\n" + entries(12, 12) + tail + "\n\tTotal Papers : 12\n"},
+  };
+  for (const Shape& shape : shapes) {
+    ScratchDir dir;
+    dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+    if (shape.exists) dir.write(SubjectFile, shape.bytes);
+    const ProgramRun r = run(dir, kEnter + "l\nA12\n5\nR\n");
+    EXPECT_EQ(r.out, entered() + kLoggedOut + kLogin + loggedIn("Jane Doe") + shape.listing + kViewMenu) << shape.name;
+    EXPECT_EQ(r.err, "") << shape.name;
+    EXPECT_EQ(dir.size(SubjectFile), static_cast<long long>(shape.bytes.size())) << shape.name;
+  }
+}
+
+TEST(TutorAreaE2E, GreetingNamesTheTutor) {
+  ScratchDir dir;
+  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  const ProgramRun r = runProgram(dir, kEnter + "l\nA12\n5\n");
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("logged in as Jane Doe\n\n\t[^\n]*Jane Doe, [^\n]* \n\n\t\\*")))
+      << r.out;
+}
+
+TEST(TutorAreaE2E, UnavailableAccountFileIsReportedWithoutHanging) {
+  ScratchDir dir;
+  // A link into a missing directory: the file can be neither opened nor created.
+  ASSERT_EQ(::symlink("no/such/dir/accounts", dir.file(accountRegFileTutor).c_str()), 0);
+  const ProgramRun reg = run(dir, kEnter + "r\n" + kJane + "5\n");
+  EXPECT_EQ(reg.status, 0);
+  EXPECT_FALSE(reg.timedOut);
+  // The form comes back after the failure; the input ends at its first prompt.
+  EXPECT_EQ(reg.out, entered() + kLoggedOut + kForm + kPassword + kForm.substr(0, 36));
+  EXPECT_EQ(reg.err,
+            "\n\t\tError encountered while accessing the file to wirte the account.\n"
+            "\n\tError while opening a file to register tutor account...\n");
+
+  const ProgramRun login = run(dir, kEnter + "l\nA12\n5\n\n");
+  EXPECT_EQ(login.out, entered() + kLoggedOut + kLogin + kDenied + kLoggedOut);
+  EXPECT_EQ(login.err, "\n\tError opening the file\n\n");
+}
