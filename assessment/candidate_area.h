@@ -8,4 +8,10 @@
 // program.
 void candidateArea(CandidateSkeleton& currentCandidate);
 
+// Shows the logged-out candidate menu; returns the key typed.
+char logged_OUT_STUDENT();
+
+// Shows the logged-in candidate menu for `candidate`; returns the key typed.
+char logged_In_CANDIDATE(CandidateSkeleton& candidate);
+
 #endif  // QUIZMORA_ASSESSMENT_CANDIDATE_AREA_H_

@@ -1,0 +1,69 @@
+#include "assessment/own_results.h"
+
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "console/console_io.h"
+#include "console/product.h"
+#include "console/working_record.h"
+#include "records/data_files.h"
+#include "records/record_loader.h"
+
+namespace {
+
+// Returns the attempts saved in the candidate's own result file; none when
+// the file cannot be opened.
+std::vector<CandidateSkeleton> loadOwnAttempts(CandidateSkeleton& candidate) {
+  const std::string name = ResultFileName(candidate.setIDNumber(), candidate.setCandiNames());
+  std::ifstream in(name, std::ios::binary);
+  if (!in) {
+    std::cerr << "\n\tError while opening a file to read candidateFile\n" << std::endl;
+    return {};
+  }
+  return LoadRecords(in, &CandidateSkeleton::CandidateRead, static_cast<size_t>(abcdData.maxResults));
+}
+
+void showParticulars(CandidateSkeleton& candidate, size_t attempts) {
+  std::cout << "\n ___________________________________________________________________________________ \n";
+  std::cout << "\n\tCandidate Names           : " << candidate.setCandiNames() << std::endl;
+  std::cout << "\n\tCandidate ID/Passport     : " << candidate.setIDNumber() << std::endl;
+  std::cout << "\n\tCandidate Nationality     : " << candidate.setcandiCountry() << std::endl;
+  std::cout << "\n\tCandidate Contact Number  : " << candidate.setContact() << std::endl;
+  std::cout << "\n\tCandidate Email           : " << candidate.setEmail() << std::endl;
+  std::cout << "\n\tTotal Subjects Attempted  : " << attempts << std::endl;
+  std::cout << "\n ____________________________________________________________________________________\n\n";
+}
+
+void showAttempt(CandidateSkeleton& attempt, size_t number) {
+  std::cout << "  " << number << ". ";
+  std::cout << std::left << std::setw(23) << attempt.setsubjectName();
+  std::cout << std::setprecision(3) << attempt.setcandiscores() << "% ";
+  std::cout << std::right << std::setw(25) << attempt.setTimeAttempted();
+  std::cout << std::setprecision(8) << std::setw(25) << attempt.setTimeTaken() << " Seconds" << std::endl;
+}
+
+}  // namespace
+
+char displayOwnCandidateDetails(CandidateSkeleton& candidate) {
+  std::vector<CandidateSkeleton> attempts = loadOwnAttempts(candidate);
+  flushInput();
+  clearScreen();
+  showParticulars(candidate, attempts.size());
+  if (attempts.empty()) {
+    std::cout << "\n\tYou have not attempted any subject sofar, check after you have taken an assessment to know "
+                 "your scores. Thanks\n";
+  } else {
+    for (size_t i = 0; i < attempts.size(); ++i) showAttempt(attempts[i], i + 1);
+    std::cout << "\n  ________________________________  " << kProductHostName
+              << "  _________________________________________\n";
+  }
+  // Later screens inherit these settings whether or not a line was shown.
+  std::cout << std::right << std::setprecision(8);
+  std::cout << "\n\t B = Back to previous options." << "\n\t N = Log out" << "\n\t E = Exit application";
+  flushInput();
+  std::cout << "\n\n\tYour Choice (B,N,E): ";
+  return readChoice();
+}

@@ -1,0 +1,96 @@
+#include "assessment/take_assessment.h"
+
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "assessment/catalogue.h"
+#include "assessment/timed_assessment.h"
+#include "console/calendar.h"
+#include "console/console_io.h"
+#include "records/data_files.h"
+#include "records/durable_file.h"
+
+namespace {
+
+// Appends `bytes` to `path`; `openFailure` is the message when the file
+// cannot be opened. Returns true when the record is stored.
+bool appendResult(const char* path, const std::string& bytes, const char* openFailure) {
+  bool opened = false;
+  if (AppendRecordBytes(path, bytes, &opened)) return true;
+  if (!opened) {
+    std::cerr << openFailure << std::endl;
+  } else {
+    std::cerr << "\n\tError encountered while saving your score to file." << std::endl;
+  }
+  return false;
+}
+
+void sayThankYou() {
+  clearScreen();
+  std::cout << "\n\n\tThank you for your time, keep trying all papers provided by your tutor. Remember final "
+               "examination is soon...!\n\n";
+  std::cout << "\t\t\t  **************************   Now returning to previous menu   **************************\n"
+            << std::endl;
+  pauseScreen();
+}
+
+// Returns the key typed under the save-or-drop menu.
+char saveOrDropChoice() {
+  std::cout << "\n\n\tChoose from options below to proceed.\n"
+            << "\tQ = Attempt another Paper.\n"
+            << "\tN = Save and continue.\n"
+            << "\n\t\tYour Choice  : ";
+  flushInput();
+  return readChoice();
+}
+
+}  // namespace
+
+bool saveAttempt(const CandidateSkeleton& candidate) {
+  CandidateSkeleton record = candidate;
+  const std::string resultFile = ResultFileName(record.setIDNumber(), record.setCandiNames());
+  std::ostringstream encoded;
+  record.CandidateWrite(encoded);
+  const std::string bytes = encoded.str();
+  // Each file on its own: a failure on one never keeps the other unwritten.
+  const bool common =
+      appendResult(CandiDatefilex, bytes, "\n\n\t\tError while opening a file to write your score. Ooops!");
+  const bool own =
+      appendResult(resultFile.c_str(), bytes, "\n\n\tError while opening a file to write your score. Ooops!");
+  return common && own;
+}
+
+void takeAssessment(CandidateSkeleton& candidate) {
+  if (emptySubjectLib()) {
+    pauseScreen();
+    return;
+  }
+  const double score = assessmentTemplate(candidate);
+  if (score < 0) {
+    pauseScreen();
+    return;
+  }
+  // Date and time of the result, taken after its screen was shown.
+  candidate.getcandiscores(score);
+  candidate.getDateAttempted(dateOfToday());
+  candidate.getTimeAttempted(currentTime());
+
+  flushInput();
+  for (;;) {
+    const char choice = saveOrDropChoice();
+    if (choice == 'Q' || choice == 'q') {
+      flushInput();
+      clearScreen();
+      return;
+    }
+    if (choice == 'N' || choice == 'n') {
+      saveAttempt(candidate);
+      sayThankYou();
+      return;
+    }
+    flushInput();
+    clearScreen();
+    std::cout << "\n\t\tWrong entry, try again with accepted letter.\tThank you.\n\n";
+  }
+}
