@@ -261,3 +261,30 @@ TEST_P(HostileInput, EveryRunEndsCleanlyAndLeavesWholeRecords) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, HostileInput, ::testing::Range(0, kShards));
+
+// Every name the program builds from typed text stays inside the working
+// directory, whatever slashes and dots the text holds.
+TEST(TypedFileNames, NeverLeaveTheWorkingDirectory) {
+  ScratchDir outer;
+  const char* oldTmp = ::getenv("TMPDIR");
+  const std::string savedTmp = oldTmp ? oldTmp : "";
+  ::setenv("TMPDIR", outer.path().c_str(), 1);
+  ScratchDir work;
+  if (oldTmp) ::setenv("TMPDIR", savedTmp.c_str(), 1);
+  else ::unsetenv("TMPDIR");
+
+  const Person tutor{"../Jane", "../T1", "../Form", "1234"};
+  const Person candidate{"../Ann", "../C1", "Grade 9", "4321"};
+  const std::string script = tutorRegistersAndLogsIn(tutor) + tutorSetsPaper("../Maths", sampleQuestions(1)) +
+                             tutorLeaves() + candidateRegistersAndLogsIn(candidate) +
+                             candidateSitsAndSaves(1, "A") + candidateLeaves() + tutorLogsIn(tutor) +
+                             tutorPrintsResults("../summary") + tutorLeaves() + exitProgram();
+  const ProgramRun run = runProgram(work, script, 20);
+  EXPECT_EQ(run.status, 0);
+  std::vector<std::string> outside;
+  for (const auto& entry : std::filesystem::directory_iterator(outer.path())) {
+    if (entry.path() != std::filesystem::path(work.path())) outside.push_back(entry.path().filename().string());
+  }
+  EXPECT_TRUE(outside.empty()) << "written beside the working directory: " << ::testing::PrintToString(outside);
+  EXPECT_EQ(dataFileProblems(work.path()), std::vector<std::string>{});
+}
