@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
     results(1200, 600);
     papers(600, 1);
     Person last{"Jane Doe", "T600", "Form 2", "1234"};
-    input = "2\nQ\nR\n" + candidateLogsIn(kCandidate) + candidateSitsAndSaves(500, "A") + "S\nB\n" +
+    input = "2\nQ\nR\nP\n" + candidateLogsIn(kCandidate) + candidateSitsAndSaves(500, "A") + "S\nB\n" +
             candidateLeaves() + scoreBoardShows(1000) + tutorLogsIn(last) + "R\nB\n" +
             tutorPrintsResults("summary") + tutorLeaves() + exitProgram();
   } else {
