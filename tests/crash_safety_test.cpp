@@ -4,6 +4,8 @@
 // directory it cannot write to.
 
 #include <grp.h>
+#include <linux/capability.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -12,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <sstream>
 #include <string>
@@ -82,8 +85,20 @@ std::string joined(const std::vector<std::string>& lines) {
   return all;
 }
 
-// Runs the program as an unprivileged user when the tests run as root (root
-// may write anywhere, whatever the permissions say); otherwise as is.
+// Takes from this process and everything it starts the capabilities that
+// let root ignore file permissions. Returns false when that is not allowed.
+bool dropPermissionOverrides() {
+  for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
+    if (::prctl(PR_CAPBSET_DROP, cap, 0, 0, 0) != 0) return false;
+  }
+  return true;
+}
+
+// Runs the program without root's power over permissions when the tests run
+// as root (root may write anywhere, whatever the permissions say); otherwise
+// as is. Root keeps its identity, so the built program stays reachable
+// wherever the build lies; where capabilities cannot be dropped it runs as
+// the user nobody instead.
 ProgramRun runUnprivileged(const ScratchDir& dir, const std::string& input, double timeout) {
   if (::geteuid() != 0) return runProgram(dir, input, timeout);
   int pipeFd[2];
@@ -91,7 +106,10 @@ ProgramRun runUnprivileged(const ScratchDir& dir, const std::string& input, doub
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::close(pipeFd[0]);
-    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+    if (!dropPermissionOverrides() &&
+        (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+      ::_exit(3);
+    }
     const ProgramRun run = runProgram(dir, input, timeout);
     std::ostringstream report;
     report << run.status << ' ' << run.signal << ' ' << run.timedOut << ' ' << run.out.size() << ' '
@@ -198,6 +216,7 @@ TEST_P(ReadOnlyDirectory, ScreensReportTheirErrorAndNeverHang) {
   const ReadOnlyCase c = readOnlyCases()[GetParam()];
   ScratchDir dir;
   if (c.withData) addFixture(dir);
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) ::chmod(entry.path().c_str(), 0444);
   ::chmod(dir.path().c_str(), 0555);
   // Whatever the screen does after its error, end of input ends it.
   const ProgramRun run = runUnprivileged(dir, c.input, 20);
