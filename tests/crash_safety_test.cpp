@@ -160,6 +160,7 @@ TEST(CrashSafety, KilledAnywhereInASaveLeavesWholeRecordsAndAWholePaper) {
     full = nowSeconds() - start;
     ASSERT_FALSE(run.timedOut);
     EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(hasSanitizerReport(run.err)) << run.err;
     EXPECT_EQ(joined(dataFileProblems(dir.path())), "");
   }
 
@@ -223,6 +224,7 @@ TEST_P(ReadOnlyDirectory, ScreensReportTheirErrorAndNeverHang) {
   EXPECT_FALSE(run.timedOut) << c.what;
   EXPECT_EQ(run.signal, 0) << c.what;
   EXPECT_TRUE(run.status == 0 || run.status == 1) << c.what << ": status " << run.status;
+  EXPECT_FALSE(hasSanitizerReport(run.err)) << c.what << "\n" << run.err;
   EXPECT_NE(run.err.find(c.error), std::string::npos) << c.what << ": error stream was\n" << run.err.substr(0, 1000);
 }
 

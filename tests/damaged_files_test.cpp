@@ -209,6 +209,7 @@ TEST_P(DamagedFiles, EveryReaderSurvivesEveryDamage) {
       EXPECT_FALSE(run.timedOut) << where;
       EXPECT_EQ(run.signal, 0) << where << "\n" << run.err.substr(0, 2000);
       EXPECT_TRUE(run.status == 0 || run.status == 1) << where << " status " << run.status;
+      EXPECT_FALSE(hasSanitizerReport(run.err)) << where << "\n" << run.err.substr(0, 3000);
       const auto fields = textFieldsOf(size);
       for (size_t i = 0; i < fields.size(); ++i) {
         // A field keeps at most width-1 characters; a longer run of its

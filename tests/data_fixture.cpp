@@ -182,3 +182,7 @@ std::vector<std::string> dataFileProblems(const std::string& dir, bool tempFiles
   ::closedir(d);
   return problems;
 }
+
+bool hasSanitizerReport(const std::string& err) {
+  return err.find("Sanitizer") != std::string::npos || err.find("runtime error:") != std::string::npos;
+}

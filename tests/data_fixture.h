@@ -40,4 +40,10 @@ std::vector<std::pair<int, int>> textFieldsOf(long size);
 // replacement.
 std::vector<std::string> dataFileProblems(const std::string& dir, bool tempFilesAllowed = false);
 
+// Returns true when `err` (a run's standard error) holds a report of
+// AddressSanitizer, LeakSanitizer or UndefinedBehaviorSanitizer. Such a
+// report may end the run with an ordinary exit status, so status alone
+// cannot tell.
+bool hasSanitizerReport(const std::string& err);
+
 #endif  // QUIZMORA_TESTS_DATA_FIXTURE_H_

@@ -216,6 +216,7 @@ std::vector<std::string> runSeed(unsigned long long seed) {
     if (!run.timedOut && !run.signal && run.status != 0 && run.status != 1) {
       problems.push_back("exit status " + std::to_string(run.status));
     }
+    if (hasSanitizerReport(run.err)) problems.push_back("sanitizer report: " + run.err.substr(0, 1500));
     for (const std::string& p : dataFileProblems(work.path())) problems.push_back(p);
     int outside = 0;
     for (const auto& entry : std::filesystem::directory_iterator(outer.path())) {
@@ -281,6 +282,7 @@ TEST(TypedFileNames, NeverLeaveTheWorkingDirectory) {
                              tutorPrintsResults("../summary") + tutorLeaves() + exitProgram();
   const ProgramRun run = runProgram(work, script, 20);
   EXPECT_EQ(run.status, 0);
+  EXPECT_FALSE(hasSanitizerReport(run.err)) << run.err;
   std::vector<std::string> outside;
   for (const auto& entry : std::filesystem::directory_iterator(outer.path())) {
     if (entry.path() != std::filesystem::path(work.path())) outside.push_back(entry.path().filename().string());
