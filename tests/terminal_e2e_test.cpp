@@ -105,6 +105,25 @@ TEST_F(TerminalE2E, PauseReturnsToTheMenuAndTheNextPauseWorksToo) {
   expectEndWithTerminalRestored("[status 0]");
 }
 
+TEST_F(TerminalE2E, RestOfAnAnsweredLineIsNotTheKeyPress) {
+  // "abc k" is read as one line; the wrong-choice pause that follows must
+  // wait for a key typed after it, not take the k left over from the line.
+  term_->type("abc k");
+  term_->press("Enter");
+  ASSERT_TRUE(term_->waitFor(kPausePrompt)) << term_->screen();
+  ::usleep(300 * 1000);
+  // Still waiting: no clear has come, and the pause is the last line.
+  EXPECT_NE(term_->screen().find("Your Choice (1,2,3,4,5)  : abc k"), std::string::npos) << term_->screen();
+  EXPECT_TRUE(term_->waitForPrompt(kPausePrompt, 0)) << term_->screen();
+  term_->press("Space");
+  ASSERT_TRUE(term_->waitFor("Your Choice (1,2,3,4,5)  :")) << term_->screen();
+  term_->type("5");
+  term_->press("Enter");
+  ASSERT_TRUE(term_->waitFor(kPausePrompt));
+  term_->type("x");
+  expectEndWithTerminalRestored("[status 0]");
+}
+
 TEST_F(TerminalE2E, CtrlCDuringAPauseRestoresTheTerminal) {
   term_->type("5");
   term_->press("Enter");
