@@ -7,6 +7,7 @@
 // QUIZMORA_HOSTILE_RUNS=<runs per shard>.
 
 #include <stdlib.h>
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -249,6 +250,11 @@ TEST_P(HostileInput, EveryRunEndsCleanlyAndLeavesWholeRecords) {
     ADD_FAILURE() << report;
     if (failed >= 5) break;  // enough to go on with
   }
+#ifndef QUIZMORA_SANITIZE_BUILD
+  struct rusage usage;
+  ::getrusage(RUSAGE_CHILDREN, &usage);
+  EXPECT_LT(usage.ru_maxrss, 16 * 1024) << "peak memory of the largest run, in KiB";
+#endif
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, HostileInput, ::testing::Range(0, kShards));
