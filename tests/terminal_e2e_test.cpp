@@ -133,6 +133,14 @@ TEST_F(TerminalE2E, CtrlCDuringAPauseRestoresTheTerminal) {
   expectEndWithTerminalRestored("[status 130]");
 }
 
+TEST_F(TerminalE2E, CtrlDAtAPromptEndsWithZero) {
+  term_->type("3");
+  term_->press("Enter");
+  ASSERT_TRUE(term_->waitForPrompt("Your Choice :")) << term_->screen();
+  term_->press("C-d");
+  expectEndWithTerminalRestored("[status 0]");
+}
+
 TEST_F(TerminalE2E, TypeAheadBeforeTheMenuIsDiscarded) {
   term_->type("abc");
   term_->press("Enter");
