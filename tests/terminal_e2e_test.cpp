@@ -163,8 +163,9 @@ TEST_F(TerminalE2E, TypeAheadBeforeTheMenuIsDiscarded) {
 namespace {
 
 // One step of a session typed by a person: wait for `prompt` to be the last
-// thing on the window, give the program a moment to reach its read, then
-// type `keys` (a line, or a single key for a pause).
+// thing on the window and for the program to wait in its read (a menu that
+// flushes type-ahead after its prompt would discard keys typed earlier),
+// then type `keys` (a line, or a single key for a pause).
 struct Step {
   std::string prompt;
   std::string keys;
@@ -241,7 +242,7 @@ std::vector<Step> wholeSession() {
 TEST_F(TerminalE2E, WholeSessionFromTutorToScoreBoard) {
   for (const Step& step : wholeSession()) {
     ASSERT_TRUE(term_->waitForPrompt(step.prompt)) << "waiting for \"" << step.prompt << "\"\n" << term_->screen();
-    ::usleep(60 * 1000);
+    ASSERT_TRUE(term_->waitUntilReading()) << "at \"" << step.prompt << "\"";
     term_->type(step.keys);
   }
   ASSERT_TRUE(term_->waitForPrompt("Enter your Option( V,W,U,E ):")) << term_->screen();

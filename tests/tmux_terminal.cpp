@@ -1,5 +1,7 @@
 #include "tests/tmux_terminal.h"
 
+#include <dirent.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -7,6 +9,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -128,5 +132,51 @@ bool TmuxTerminal::waitForPrompt(const std::string& prompt, double timeoutSecond
     if (row.size() >= want.size() && row.compare(row.size() - want.size(), want.size(), want) == 0) return true;
     if (nowSeconds() > deadline) return false;
     ::usleep(20 * 1000);
+  }
+}
+
+namespace {
+
+// Returns the first child of `parent` found in /proc, or 0.
+long childOf(long parent) {
+  long found = 0;
+  if (DIR* proc = ::opendir("/proc")) {
+    while (const dirent* e = ::readdir(proc)) {
+      const long pid = std::atol(e->d_name);
+      if (pid <= 0) continue;
+      std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+      std::string line;
+      std::getline(stat, line);
+      // The fields after the command name, which sits in parentheses.
+      const size_t close = line.rfind(')');
+      if (close == std::string::npos) continue;
+      std::istringstream rest(line.substr(close + 1));
+      std::string state;
+      long ppid = 0;
+      rest >> state >> ppid;
+      if (ppid == parent) {
+        found = pid;
+        break;
+      }
+    }
+    ::closedir(proc);
+  }
+  return found;
+}
+
+}  // namespace
+
+bool TmuxTerminal::waitUntilReading(double timeoutSeconds) const {
+  const long shell = std::atol(tmux({"display-message", "-p", "-t", "0", "#{pane_pid}"}).c_str());
+  const double deadline = nowSeconds() + timeoutSeconds;
+  for (;;) {
+    const long program = childOf(shell);
+    if (program > 0) {
+      std::ifstream syscallFile("/proc/" + std::to_string(program) + "/syscall");
+      long number = -1;
+      if (syscallFile >> number && number == SYS_read) return true;
+    }
+    if (nowSeconds() > deadline) return false;
+    ::usleep(10 * 1000);
   }
 }

@@ -34,6 +34,12 @@ class TmuxTerminal {
   // with nothing typed after it; returns false after `timeoutSeconds`.
   bool waitForPrompt(const std::string& prompt, double timeoutSeconds = 10) const;
 
+  // Polls until the shell command's child (the program under test) is
+  // blocked in a read, that is until keys typed now reach the read rather
+  // than something the program does before it; returns false after
+  // `timeoutSeconds`.
+  bool waitUntilReading(double timeoutSeconds = 10) const;
+
   // Returns true when tmux can be run on this machine.
   static bool available();
 
