@@ -46,7 +46,7 @@ double nowSeconds() {
 // The paper as first published, and the longer one that replaces it.
 std::vector<Question> firstEdition() { return sampleQuestions(3); }
 std::vector<Question> secondEdition() {
-  std::vector<Question> questions = sampleQuestions(120);
+  std::vector<Question> questions = sampleQuestions(400);
   for (Question& q : questions) q.text += " (revised)";
   return questions;
 }
