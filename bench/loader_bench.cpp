@@ -3,11 +3,13 @@
 // scanning an account file for a login.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "records/candidate_skeleton.h"
 #include "records/record_loader.h"
@@ -15,12 +17,27 @@
 
 namespace {
 
-// Returns the path of a file of `count` copies of `record`, written once.
+// The files a benchmark reads, removed when the program ends.
+class BenchFiles {
+ public:
+  ~BenchFiles() {
+    for (const std::string& path : paths_) std::remove(path.c_str());
+  }
+  void add(const std::string& path) { paths_.push_back(path); }
+
+ private:
+  std::vector<std::string> paths_;
+};
+BenchFiles benchFiles;
+
+// Returns the path of a file of `count` copies of `record`, written once
+// per run of the benchmarks.
 template <class Record>
 std::string fileOf(const Record& record, long count, const char* tag) {
-  const std::string path = "/tmp/quizmora-bench-" + std::string(tag) + "-" + std::to_string(count);
+  const std::string path = "/tmp/quizmora-bench-" + std::to_string(::getpid()) + "-" + tag + "-" + std::to_string(count);
   std::ifstream probe(path, std::ios::binary | std::ios::ate);
   if (probe && probe.tellg() > 0) return path;
+  benchFiles.add(path);
   std::ostringstream one;
   record.CandidateWrite(one);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

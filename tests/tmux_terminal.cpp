@@ -71,11 +71,18 @@ TmuxTerminal::TmuxTerminal(const std::string& dir, const std::string& command, i
         command},
        &status);
   started_ = status == 0;
+  if (!started_) return;
   // The window keeps its size whatever clients attach.
-  if (started_) tmux({"set-option", "-g", "window-size", "manual"});
+  tmux({"set-option", "-g", "window-size", "manual"});
+  socket_path_ = tmux({"display-message", "-p", "#{socket_path}"});
+  while (!socket_path_.empty() && socket_path_.back() == '\n') socket_path_.pop_back();
 }
 
-TmuxTerminal::~TmuxTerminal() { tmux({"kill-server"}); }
+TmuxTerminal::~TmuxTerminal() {
+  tmux({"kill-server"});
+  // A killed server leaves its socket file behind.
+  if (!socket_path_.empty()) ::unlink(socket_path_.c_str());
+}
 
 std::string TmuxTerminal::tmux(std::initializer_list<std::string> args, int* status) const {
   std::vector<std::string> argv = {"tmux", "-L", socket_, "-f", "/dev/null"};

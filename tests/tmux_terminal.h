@@ -47,7 +47,8 @@ class TmuxTerminal {
   // Runs tmux with this server's socket and `args`; returns its stdout.
   std::string tmux(std::initializer_list<std::string> args, int* status = nullptr) const;
 
-  std::string socket_;
+  std::string socket_;       // the -L name
+  std::string socket_path_;  // where the server made it
   bool started_ = false;
 };
 
