@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -28,12 +29,19 @@
 
 namespace {
 
-// Every run works in one private directory.
+char scratch[] = "/tmp/quizmora-fuzz-XXXXXX";
+
+void removeScratchDirectory() {
+  std::error_code ignored;
+  std::filesystem::remove_all(scratch, ignored);
+}
+
+// Every run works in one private directory, removed when the fuzzer ends.
 void enterScratchDirectory() {
   static bool entered = false;
   if (entered) return;
-  char pattern[] = "/tmp/quizmora-fuzz-XXXXXX";
-  if (!::mkdtemp(pattern) || ::chdir(pattern) != 0) ::abort();
+  if (!::mkdtemp(scratch) || ::chdir(scratch) != 0) ::abort();
+  std::atexit(removeScratchDirectory);
   entered = true;
 }
 
