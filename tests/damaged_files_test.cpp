@@ -170,6 +170,15 @@ class AddressSpaceLimit {
   bool active_ = false;
 };
 
+// One of every data file, whole: the files the damage is done to.
+void addEveryFile(const ScratchDir& dir) {
+  addTutorAccount(dir, kTutor);
+  addCandidateAccount(dir, kCandidate);
+  addPaper(dir, kTutor, "Maths", sampleQuestions(3));
+  addResult(dir, kCandidate, "Maths", 66.666, 12.5);
+  addResult(dir, kCandidate, "Maths", 100, 30);
+}
+
 class DamagedFiles : public ::testing::TestWithParam<std::string> {};
 
 }  // namespace
@@ -180,11 +189,7 @@ TEST_P(DamagedFiles, EveryReaderSurvivesEveryDamage) {
   std::string valid;
   {
     ScratchDir pristine;
-    addTutorAccount(pristine, kTutor);
-    addCandidateAccount(pristine, kCandidate);
-    addPaper(pristine, kTutor, "Maths", sampleQuestions(3));
-    addResult(pristine, kCandidate, "Maths", 66.666, 12.5);
-    addResult(pristine, kCandidate, "Maths", 100, 30);
+    addEveryFile(pristine);
     valid = pristine.read(file);
   }
   ASSERT_FALSE(valid.empty()) << file;
@@ -193,11 +198,7 @@ TEST_P(DamagedFiles, EveryReaderSurvivesEveryDamage) {
   for (const Mutation& m : mutationsOf(file, valid, size)) {
     for (size_t reader = 0; reader < readers.size(); ++reader) {
       ScratchDir dir;
-      addTutorAccount(dir, kTutor);
-      addCandidateAccount(dir, kCandidate);
-      addPaper(dir, kTutor, "Maths", sampleQuestions(3));
-      addResult(dir, kCandidate, "Maths", 66.666, 12.5);
-      addResult(dir, kCandidate, "Maths", 100, 30);
+      addEveryFile(dir);
       dir.write(file, m.bytes);
 
       ProgramRun run;
