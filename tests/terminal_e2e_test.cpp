@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/data_fixture.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
 #include "tests/tmux_terminal.h"
@@ -17,9 +19,10 @@ const char kPausePrompt[] = "Press any key to continue . . .";
 // Runs the program in a terminal between two snapshots of the terminal's
 // settings, then reports its exit status on the window and idles so the
 // window can still be read.
-std::string wrapped(const std::string& program) {
-  return "trap : INT; stty -a > stty.before; '" + program +
-         "'; echo \"[status $?]\"; stty -a > stty.after; echo '[done]'; exec sleep 600";
+// The snapshots go to `ttyDir`, away from the program's data files.
+std::string wrapped(const std::string& program, const std::string& ttyDir) {
+  return "trap : INT; stty -a > '" + ttyDir + "/stty.before'; '" + program + "'; echo \"[status $?]\"; stty -a > '" +
+         ttyDir + "/stty.after'; echo '[done]'; exec sleep 600";
 }
 
 std::vector<std::string> rows(const std::string& screen) {
@@ -27,6 +30,12 @@ std::vector<std::string> rows(const std::string& screen) {
   std::istringstream in(screen);
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string all;
+  for (const std::string& l : lines) all += "\n  " + l;
+  return all;
 }
 
 std::string rowContaining(const std::string& screen, const std::string& text) {
@@ -40,7 +49,7 @@ class TerminalE2E : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!TmuxTerminal::available()) GTEST_SKIP() << "tmux is not installed";
-    term_.reset(new TmuxTerminal(dir_.path(), wrapped(programPath())));
+    term_.reset(new TmuxTerminal(dir_.path(), wrapped(programPath(), tty_.path())));
     ASSERT_TRUE(term_->started());
     ASSERT_TRUE(term_->waitFor("Your Choice (1,2,3,4,5)  :")) << term_->screen();
   }
@@ -49,12 +58,13 @@ class TerminalE2E : public ::testing::Test {
   void expectEndWithTerminalRestored(const std::string& statusLine) {
     ASSERT_TRUE(term_->waitFor("[done]")) << term_->screen();
     EXPECT_NE(term_->screen().find(statusLine), std::string::npos) << term_->screen();
-    const std::string before = dir_.read("stty.before");
+    const std::string before = tty_.read("stty.before");
     EXPECT_FALSE(before.empty());
-    EXPECT_EQ(dir_.read("stty.after"), before);
+    EXPECT_EQ(tty_.read("stty.after"), before);
   }
 
-  ScratchDir dir_;
+  ScratchDir dir_;  // the program's working directory
+  ScratchDir tty_;  // the terminal's snapshots
   std::unique_ptr<TmuxTerminal> term_;
 };
 
@@ -265,3 +275,39 @@ TEST_F(TerminalE2E, WholeSessionFromTutorToScoreBoard) {
   EXPECT_EQ(dir_.size("candidate.abcddata"), 980);
   EXPECT_EQ(dir_.size("C1_Ann Lee.abcdrpt"), 980);
 }
+
+namespace {
+
+class TerminalRandomKeys : public TerminalE2E, public ::testing::WithParamInterface<int> {};
+
+}  // namespace
+
+// Careless typing on every screen the keys lead to, pauses included, then
+// Ctrl-D until the program ends: it ends with status 0 or 1 and leaves the
+// terminal as it found it. (Ctrl-C, Ctrl-Z and Ctrl-\ are left out: they
+// end or stop the program by signal, which is tested above.)
+TEST_P(TerminalRandomKeys, LeaveTheTerminalAsFound) {
+  std::mt19937 rng(static_cast<unsigned>(GetParam()));
+  const std::string keys = "1234512345QqRrLlPpEeTtVvSsBbNnYyDdAaCcUuWwHhFfXx -+0\n\n\n\n\t";
+  const std::vector<std::string> named = {"BSpace", "Escape", "Up", "Left", "Home", "F1", "C-u", "C-w"};
+  for (int burst = 0; burst < 40; ++burst) {
+    if (rng() % 4 == 0) {
+      term_->press(named[rng() % named.size()]);
+    } else {
+      std::string text;
+      for (int n = static_cast<int>(rng() % 12) + 1; n > 0; --n) text += keys[rng() % keys.size()];
+      term_->type(text);
+    }
+    ::usleep(15 * 1000);
+  }
+  for (int tries = 0; tries < 60 && !term_->waitFor("[done]", 0.3); ++tries) term_->press("C-d");
+  ASSERT_TRUE(term_->waitFor("[done]")) << "seed " << GetParam() << "\n" << term_->screen();
+  const std::string screen = term_->screen();
+  EXPECT_TRUE(screen.find("[status 0]") != std::string::npos || screen.find("[status 1]") != std::string::npos)
+      << "seed " << GetParam() << "\n" << screen;
+  EXPECT_FALSE(tty_.read("stty.before").empty());
+  EXPECT_EQ(tty_.read("stty.after"), tty_.read("stty.before")) << "seed " << GetParam();
+  EXPECT_EQ(joined(dataFileProblems(dir_.path())), "") << "seed " << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, TerminalRandomKeys, ::testing::Range(1, 7));

@@ -90,7 +90,7 @@ std::string TmuxTerminal::tmux(std::initializer_list<std::string> args, int* sta
   return capture(argv, status);
 }
 
-void TmuxTerminal::type(const std::string& text) const { tmux({"send-keys", "-t", "0", "-l", text}); }
+void TmuxTerminal::type(const std::string& text) const { tmux({"send-keys", "-t", "0", "-l", "--", text}); }
 
 void TmuxTerminal::press(const std::string& key) const { tmux({"send-keys", "-t", "0", key}); }
 
