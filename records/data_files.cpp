@@ -20,12 +20,11 @@ constexpr size_t kStoredLevelLength = 49;
 
 // Typed text becomes part of a file name in the working directory only:
 // separators are replaced so no name can point into another directory.
+char SafeNameChar(char c) { return (c == '/' || c == '\\') ? '_' : c; }
+
 void AppendNamePart(std::string& name, const char* part, size_t max_length) {
   const size_t n = part ? strnlen(part, max_length) : 0;
-  for (size_t i = 0; i < n; ++i) {
-    const char c = part[i];
-    name += (c == '/' || c == '\\') ? '_' : c;
-  }
+  for (size_t i = 0; i < n; ++i) name += SafeNameChar(part[i]);
 }
 
 std::string CutToMaxLength(std::string name) {
@@ -59,6 +58,10 @@ std::string ResultFileName(const char* id, const char* name) {
   AppendNamePart(file, name, kMaxFileNameLength);
   file += candidateExtension;
   return CutToMaxLength(file);
+}
+
+void KeepInWorkingDirectory(char* name) {
+  for (; *name; ++name) *name = SafeNameChar(*name);
 }
 
 bool CreateEmptyFile(const char* path) {

@@ -33,6 +33,10 @@ char* ComposeQuestionFile(const char* subject, const char* level, const char* au
 // and the same length cut.
 std::string ResultFileName(const char* id, const char* name);
 
+// Replaces every '/' and '\\' of a typed file name by '_' in place, so the
+// file it names always lies in the working directory.
+void KeepInWorkingDirectory(char* name);
+
 // Creates `path` empty when it does not exist; an existing file is left as
 // it is. Returns false when the file could not be created.
 bool CreateEmptyFile(const char* path);

@@ -13,6 +13,7 @@
 #include "console/product.h"
 #include "records/candidate_skeleton.h"
 #include "records/data_files.h"
+#include "records/durable_file.h"
 #include "scoreboard/all_results.h"
 
 namespace {
@@ -62,26 +63,29 @@ void writeSummary(std::ostream& out, std::vector<CandidateSkeleton>& results) {
       << kProductHostName << std::string(19, ' ') << "\n";
 }
 
+bool reportNotSaved() {
+  std::cerr << "\n\tError opening the file\n";
+  std::cerr.flush();
+  return false;
+}
+
 }  // namespace
 
 bool printResults(char* name) {
   std::strcat(name, printableExtension);
+  KeepInWorkingDirectory(name);
   if (fileExists(name) && !overwriteChosen()) return false;
 
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    std::cerr << "\n\tError opening the file\n";
-    return false;
-  }
+  // Written beside the old file and renamed over it once complete and on
+  // disk: a failed or interrupted save never leaves a file cut short, and
+  // "saved" is only said of a file that is really there.
+  DurableFile out;
+  if (!out.Open(name, DurableFile::kReplace)) return reportNotSaved();
   flushInput();
   std::vector<CandidateSkeleton> results = LoadAllResults();
-  writeSummary(out, results);
-  out.close();
-  // A file cut short (a full disk, say) is not reported as saved.
-  if (!out) {
-    std::cerr << "\n\tError opening the file\n";
-    return false;
-  }
+  std::ostringstream text;
+  writeSummary(text, results);
+  if (!out.Write(text.str()) || !out.Commit()) return reportNotSaved();
   return true;
 }
 

@@ -1,7 +1,10 @@
 #include "scoreboard/printable_results.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <ctime>
 #include <string>
@@ -114,13 +117,26 @@ TEST(PrintableResults, ExistingFileAsksUntilOverwriteOrRename) {
   }
 }
 
+// 249 typed characters and the extension make a name too long for the file
+// system.
+const std::string kUncreatable(249, 'n');
+
 TEST(PrintableResults, NameThatCannotBeCreatedIsReportedAsNotSaved) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
   ConsoleCapture console("");
-  EXPECT_FALSE(print("missing/folder/results"));
+  EXPECT_FALSE(print(kUncreatable));
   EXPECT_EQ(console.err(), "\n\tError opening the file\n");
   EXPECT_EQ(console.out(), "");
+}
+
+TEST(PrintableResults, TypedFoldersStayInTheWorkingDirectory) {
+  ScratchDir dir;
+  WorkingDirectory inside(dir);
+  dir.write("candidate.abcddata", "");
+  ConsoleCapture console("");
+  ASSERT_TRUE(print("../sum\\mary"));
+  EXPECT_TRUE(dir.exists(".._sum_mary.qzmrpt"));
 }
 
 TEST(PrintableResults, MissingDataFileIsCreatedAndOnlyTheHeaderWritten) {
@@ -150,7 +166,7 @@ TEST(PrintableResults, NamingLoopRefusesOneSpaceAndRetriesAfterFailure) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
   dir.write("candidate.abcddata", resultBytes({kMaths}));
-  ConsoleCapture console(" \nmissing/folder/x\n  \n\n");
+  ConsoleCapture console(" \n" + kUncreatable + "\n  \n\n");
   savePrintableResults();
   EXPECT_EQ(console.out(), kNamePrompt + kNamePrompt + kNamePrompt + kSaved);
   EXPECT_EQ(console.err(), "\n\tError opening the file\n");
@@ -175,10 +191,27 @@ TEST(PrintableResults, FileThatCannotBeWrittenWholeIsNotReportedAsSaved) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
   dir.write("candidate.abcddata", resultBytes({kMaths}));
-  // Every write to /dev/full fails as on a full disk.
-  ASSERT_EQ(::symlink("/dev/full", "full.qzmrpt"), 0);
-  ConsoleCapture console("w\n");
-  EXPECT_FALSE(print("full"));
-  EXPECT_EQ(console.out(), kOverwritePrompt);
-  EXPECT_EQ(console.err(), "\n\tError opening the file\n");
+  dir.write("full.qzmrpt", "earlier");
+  // Files may not grow beyond 100 bytes while the save runs, as on a full
+  // disk: the new file cannot be written whole.
+  struct rlimit old_limit;
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+  struct rlimit small = old_limit;
+  small.rlim_cur = 100;
+  sighandler_t old_handler = ::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool saved;
+  std::string out, err;
+  {
+    ConsoleCapture console("w\n");
+    saved = print("full");
+    out = console.out();
+    err = console.err();
+  }
+  ::setrlimit(RLIMIT_FSIZE, &old_limit);
+  ::signal(SIGXFSZ, old_handler);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(out, kOverwritePrompt);
+  EXPECT_EQ(err, "\n\tError opening the file\n");
+  EXPECT_EQ(dir.read("full.qzmrpt"), "earlier");
 }

@@ -281,7 +281,7 @@ TEST(TypedFileNames, NeverLeaveTheWorkingDirectory) {
 // Disabled while the printable file still takes its typed name as a path:
 // "../summary" is written beside the working directory today. Enable it
 // once the name is kept inside.
-TEST(TypedFileNames, DISABLED_PrintableFileStaysInTheWorkingDirectory) {
+TEST(TypedFileNames, PrintableFileStaysInTheWorkingDirectory) {
   NestedWorkDir dirs;
   addTutorAccount(dirs.work(), kTutor);
   addResult(dirs.work(), kCandidate, "Maths", 50, 10);
