@@ -89,6 +89,16 @@ bool discardRestOfLine() {
   return false;
 }
 
+// Consumes the rest of the current line as far as it has already been read
+// from the terminal, never waiting for more. A terminal delivers a whole line
+// per read, so the line end is normally here; only a line sent with Ctrl-D
+// before its end lacks one, and what is typed after that is type-ahead.
+void discardBufferedRestOfLine() {
+  while (input.pos < input.len) {
+    if (input.buffer[input.pos++] == '\n') return;
+  }
+}
+
 void restoreTerminal() {
   if (termios_changed) {
     ::tcsetattr(input.fd, TCSANOW, &saved_termios);
@@ -164,7 +174,12 @@ void pauseScreen() {
 
 void flushInput() {
   std::cin.clear();
-  if (input.partial) discardRestOfLine();
+  // On a terminal the discard must not wait: reading on for a line end that
+  // was never typed would stall the screen until the user pressed Enter.
+  if (input.partial) {
+    if (isInteractive()) discardBufferedRestOfLine();
+    else discardRestOfLine();
+  }
   input.partial = false;
   if (isInteractive()) ::tcflush(input.fd, TCIFLUSH);
 }

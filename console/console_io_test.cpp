@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <climits>
+#include <cstdlib>
 #include <string>
 
 #include "tests/console_capture.h"
@@ -121,4 +124,22 @@ TEST(ConsoleIoDeathTest, EndOfInputEndsWithStatusZero) {
         pauseScreen();
       },
       ::testing::ExitedWithCode(0), "");
+}
+
+// On a terminal, a line sent with Ctrl-D before its end reaches the program
+// without a line end. Discarding the rest of that line must not wait for one:
+// the next screen would stay blank until the user pressed Enter.
+TEST(ConsoleIoDeathTest, TerminalFlushNeverWaitsForALineEnd) {
+  EXPECT_EXIT(
+      {
+        int fds[2];
+        if (::pipe(fds) != 0 || ::write(fds[1], "q", 1) != 1) std::exit(2);
+        setConsoleInputForTesting(fds[0], true);
+        if (readChoice() != 'q') std::exit(3);
+        ::alarm(5);  // a flush that waits is ended by SIGALRM
+        flushInput();
+        if (::write(fds[1], "x\n", 2) != 2) std::exit(4);
+        std::exit(readChoice() == 'x' ? 7 : 5);
+      },
+      ::testing::ExitedWithCode(7), "");
 }
