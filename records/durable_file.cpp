@@ -23,6 +23,15 @@ bool SyncDirectory(const std::string& dir) {
   return ok;
 }
 
+// Permissions of a new file as any other program would create it: read and
+// write for all, less the user's umask (a private umask keeps the accounts
+// and their passwords private).
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
 }  // namespace
 
 DurableFile::~DurableFile() { Abandon(); }
@@ -33,7 +42,7 @@ bool DurableFile::Open(const char* path, Mode mode) {
   mode_ = mode;
   failed_ = false;
   if (mode == kAppend) {
-    fd_ = ::open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    fd_ = ::open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
   } else {
     // The target itself must be writable (a directory of that name, say, is
     // not), checked without touching what it holds.
@@ -45,7 +54,7 @@ bool DurableFile::Open(const char* path, Mode mode) {
     temp_path_ = DirectoryOf(path_) + "/.quizmora-XXXXXX";
     fd_ = ::mkstemp(&temp_path_[0]);
     if (fd_ < 0) temp_path_.clear();
-    else ::fchmod(fd_, 0644);
+    else ::fchmod(fd_, NewFileMode());
   }
   return fd_ >= 0;
 }
