@@ -62,21 +62,29 @@ TEST(DurableFile, ReplaceRefusesADirectoryInTheWay) {
   EXPECT_FALSE(file.Commit());
 }
 
-// New files get the permissions the user's umask allows, as with any other
-// program: a private umask keeps the account files (passwords) private.
-TEST(DurableFile, NewFilesFollowTheUmask) {
+TEST(DurableFile, ReplacementGetsTheModeOfANewFile) {
+  ScratchDir dir;
+  const mode_t old_mask = ::umask(027);
+  DurableFile file;
+  ASSERT_TRUE(file.Open(dir.file("q").c_str(), DurableFile::kReplace));
+  ASSERT_TRUE(file.Write("x"));
+  ASSERT_TRUE(file.Commit());
+  ::umask(old_mask);
+  struct stat st;
+  ASSERT_EQ(::stat(dir.file("q").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// An appended file created anew follows the umask like the replacement
+// above: a private umask keeps the account files (passwords) private.
+TEST(DurableFile, AppendedNewFileFollowsTheUmask) {
   ScratchDir dir;
   const mode_t old_mask = ::umask(077);
   bool opened = false;
   const bool appended = AppendRecordBytes(dir.file("a").c_str(), "abc", &opened);
-  DurableFile file;
-  const bool replaced = file.Open(dir.file("q").c_str(), DurableFile::kReplace) && file.Write("q") && file.Commit();
   ::umask(old_mask);
   ASSERT_TRUE(appended);
-  ASSERT_TRUE(replaced);
   struct stat st;
   ASSERT_EQ(::stat(dir.file("a").c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0600u);
-  ASSERT_EQ(::stat(dir.file("q").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
