@@ -15,6 +15,14 @@ std::string DirectoryOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// mkstemp makes its file private; the replacement gets the mode any new
+// file of the program would get (0666 less the umask).
+mode_t ModeOfNewFiles() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
 bool SyncDirectory(const std::string& dir) {
   const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
@@ -45,7 +53,7 @@ bool DurableFile::Open(const char* path, Mode mode) {
     temp_path_ = DirectoryOf(path_) + "/.quizmora-XXXXXX";
     fd_ = ::mkstemp(&temp_path_[0]);
     if (fd_ < 0) temp_path_.clear();
-    else ::fchmod(fd_, 0644);
+    else ::fchmod(fd_, ModeOfNewFiles());
   }
   return fd_ >= 0;
 }

@@ -61,3 +61,16 @@ TEST(DurableFile, ReplaceRefusesADirectoryInTheWay) {
   EXPECT_FALSE(file.Open(dir.file("q").c_str(), DurableFile::kReplace));
   EXPECT_FALSE(file.Commit());
 }
+
+TEST(DurableFile, ReplacementGetsTheModeOfANewFile) {
+  ScratchDir dir;
+  const mode_t old_mask = ::umask(027);
+  DurableFile file;
+  ASSERT_TRUE(file.Open(dir.file("q").c_str(), DurableFile::kReplace));
+  ASSERT_TRUE(file.Write("x"));
+  ASSERT_TRUE(file.Commit());
+  ::umask(old_mask);
+  struct stat st;
+  ASSERT_EQ(::stat(dir.file("q").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
