@@ -18,11 +18,10 @@ namespace {
 bool appendResult(const char* path, const std::string& bytes, const char* openFailure) {
   bool opened = false;
   if (AppendRecordBytes(path, bytes, &opened)) return true;
-  if (!opened) {
-    std::cerr << openFailure << std::endl;
-  } else {
-    std::cerr << "\n\tError encountered while saving your score to file." << std::endl;
-  }
+  // A file that could not be opened was not written either, so the write
+  // failure is reported after the open failure.
+  if (!opened) std::cerr << openFailure << std::endl;
+  std::cerr << "\n\tError encountered while saving your score to file." << std::endl;
   return false;
 }
 

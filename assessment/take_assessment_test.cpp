@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -47,7 +48,9 @@ TEST_F(SaveAttempt, CommonFileFailureStillSavesTheOwnFile) {
   ASSERT_EQ(::mkdir(dir.file(CandiDatefilex).c_str(), 0755), 0);
   ConsoleCapture console("");
   EXPECT_FALSE(saveAttempt(candidate));
-  EXPECT_EQ(console.err(), "\n\n\t\tError while opening a file to write your score. Ooops!\n");
+  EXPECT_EQ(console.err(),
+            "\n\n\t\tError while opening a file to write your score. Ooops!\n"
+            "\n\tError encountered while saving your score to file.\n");
   EXPECT_EQ(dir.read(ownFile), candidateBytes(candidate));
 }
 
@@ -55,6 +58,17 @@ TEST_F(SaveAttempt, OwnFileFailureIsReportedWithOneTabLess) {
   ASSERT_EQ(::mkdir(dir.file(ownFile).c_str(), 0755), 0);
   ConsoleCapture console("");
   EXPECT_FALSE(saveAttempt(candidate));
-  EXPECT_EQ(console.err(), "\n\n\tError while opening a file to write your score. Ooops!\n");
+  EXPECT_EQ(console.err(),
+            "\n\n\tError while opening a file to write your score. Ooops!\n"
+            "\n\tError encountered while saving your score to file.\n");
   EXPECT_EQ(dir.read(CandiDatefilex), candidateBytes(candidate));
+}
+
+TEST_F(SaveAttempt, WriteFailureAfterASuccessfulOpenIsReportedAlone) {
+  // A device that accepts the open but refuses every write.
+  ASSERT_EQ(::symlink("/dev/full", dir.file(CandiDatefilex).c_str()), 0);
+  ConsoleCapture console("");
+  EXPECT_FALSE(saveAttempt(candidate));
+  EXPECT_EQ(console.err(), "\n\tError encountered while saving your score to file.\n");
+  EXPECT_EQ(dir.read(ownFile), candidateBytes(candidate));
 }
