@@ -95,17 +95,6 @@ void showQuestion(QuestionSkeleton& question, size_t number) {
   std::cout << "\tD. " << question.setOptionD() << std::endl;
 }
 
-// Returns 1 to 4 for an option letter in either case, 0 for anything else.
-int optionNumber(char letter) {
-  switch (letter) {
-    case 'A': case 'a': return 1;
-    case 'B': case 'b': return 2;
-    case 'C': case 'c': return 3;
-    case 'D': case 'd': return 4;
-    default: return 0;
-  }
-}
-
 // Asks until an option letter is typed; leaves it and its number in the
 // working record.
 void readAnswer() {

@@ -31,16 +31,6 @@ int enterCorrectOption() {
 
 }  // namespace
 
-int optionNumber(char letter) {
-  switch (letter) {
-    case 'A': case 'a': return 1;
-    case 'B': case 'b': return 2;
-    case 'C': case 'c': return 3;
-    case 'D': case 'd': return 4;
-    default: return 0;
-  }
-}
-
 void enterQuestion(QuestionSkeleton& question) {
   flushInput();
   readNonEmptyLine("\t", abcdData.questionText, kQuestionLimit);

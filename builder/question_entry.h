@@ -7,9 +7,6 @@
 
 // Typing the questions of a new paper.
 
-// Returns 1 to 4 for the option letter A to D (either case), 0 for any
-// other character.
-int optionNumber(char letter);
 
 // Asks for one whole question into `question`: its text, options A to D
 // (each asked again while empty) and the correct option (asked again until

@@ -10,14 +10,6 @@
 
 using namespace builder_test;
 
-TEST(QuestionEntry, OptionLettersInEitherCase) {
-  EXPECT_EQ(optionNumber('A'), 1);
-  EXPECT_EQ(optionNumber('b'), 2);
-  EXPECT_EQ(optionNumber('C'), 3);
-  EXPECT_EQ(optionNumber('d'), 4);
-  for (char other : std::string("Ee15 \n?")) EXPECT_EQ(optionNumber(other), 0) << other;
-}
-
 TEST(QuestionEntry, EmptyLinesAreAskedAgainAndWrongOptionRepeatsOnlyTheOption) {
   ConsoleCapture console("\n\nWhat?\n\nAlpha\nBeta\nGamma\n\n\nDelta\ne\n c\n");
   QuestionSkeleton question;

@@ -46,4 +46,8 @@ class QuestionSkeleton {
   char optionD[600] = {};
 };
 
+// Returns the stored form of an option letter: 1 to 4 for A to D in either
+// case, 0 for any other character.
+int optionNumber(char letter);
+
 #endif  // QUIZMORA_RECORDS_QUESTION_SKELETON_H_

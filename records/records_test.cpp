@@ -148,3 +148,11 @@ TEST(Records, ShortReadFailsAndLeavesRecordAlone) {
   EXPECT_FALSE(c.CandidateRead(in));
   EXPECT_STREQ(c.setCandiNames(), "kept");
 }
+
+TEST(QuestionRecord, OptionLettersInEitherCase) {
+  EXPECT_EQ(optionNumber('A'), 1);
+  EXPECT_EQ(optionNumber('b'), 2);
+  EXPECT_EQ(optionNumber('C'), 3);
+  EXPECT_EQ(optionNumber('d'), 4);
+  for (char other : std::string("Ee15 \n?")) EXPECT_EQ(optionNumber(other), 0) << other;
+}
