@@ -8,26 +8,16 @@
 
 #include "records/candidate_skeleton.h"
 #include "records/tutor_skeleton.h"
+#include "tests/record_bytes.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 
 namespace {
 
 template <class Record>
-std::string account(const char* id, int password, const char* name = "Someone") {
-  Record r;
-  r.getIDNumber(id);
-  r.getLogInPassword(password);
-  r.getCandiNames(name);
-  std::ostringstream out;
-  r.CandidateWrite(out);
-  return out.str();
-}
-
-template <class Record>
 std::string numberedAccounts(int from, int to) {
   std::string bytes;
-  for (int i = from; i <= to; ++i) bytes += account<Record>(("ID" + std::to_string(i)).c_str(), i);
+  for (int i = from; i <= to; ++i) bytes += accountBytes<Record>(("ID" + std::to_string(i)).c_str(), i);
   return bytes;
 }
 
@@ -37,7 +27,7 @@ TEST(AccountLookup, MatchesWholeIdCaseSensitivelyAndTakesTheFirst) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
   ASSERT_TRUE(cwd.ok());
-  dir.write("t", account<TutorSkeleton>("A12", 5, "First") + account<TutorSkeleton>("A12", 6, "Second"));
+  dir.write("t", accountBytes<TutorSkeleton>("A12", 5, "First") + accountBytes<TutorSkeleton>("A12", 6, "Second"));
   for (const char* other : {"a12", "A1", "A123", "A12 ", ""}) {
     EXPECT_FALSE(FindAccount<TutorSkeleton>("t", other, nullptr).found) << other;
   }
@@ -69,7 +59,7 @@ TEST(AccountLookup, TrailingPartialRecordIsIgnored) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
   // The cut-off record would carry the ID "X" if it were read.
-  const std::string cut = account<TutorSkeleton>("X", 1).substr(0, 700);
+  const std::string cut = accountBytes<TutorSkeleton>("X", 1).substr(0, 700);
   dir.write("t", numberedAccounts<TutorSkeleton>(1, 2) + cut);
   EXPECT_TRUE(FindAccount<TutorSkeleton>("t", "ID2", nullptr).found);
   const AccountSearch search = FindAccount<TutorSkeleton>("t", "X", nullptr);

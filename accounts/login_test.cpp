@@ -8,28 +8,18 @@
 
 #include "records/data_files.h"
 #include "tests/console_capture.h"
+#include "tests/record_bytes.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 
 namespace {
-
-template <class Record>
-std::string account(const char* id, int password, const char* name) {
-  Record r;
-  r.getIDNumber(id);
-  r.getLogInPassword(password);
-  r.getCandiNames(name);
-  std::ostringstream out;
-  r.CandidateWrite(out);
-  return out.str();
-}
 
 }  // namespace
 
 TEST(Login, PasswordIsComparedAsItsLeadingNumber) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
-  dir.write(accountRegFileTutor, account<TutorSkeleton>("A12", 42, "Jane"));
+  dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 42, "Jane"));
   ConsoleCapture console("");
   TutorSkeleton tutor;
   for (const char* good : {"42", "0042", "42xyz", " 42", "+42"}) EXPECT_TRUE(loginTutor("A12", good, tutor)) << good;
@@ -44,7 +34,7 @@ TEST(Login, IdMatchCopiesTheAccountEvenWithAWrongPassword) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
   dir.write(accountRegFileCandi,
-            account<CandidateSkeleton>("B1", 1, "Bob") + account<CandidateSkeleton>("A12", 5, "Ann"));
+            accountBytes<CandidateSkeleton>("B1", 1, "Bob") + accountBytes<CandidateSkeleton>("A12", 5, "Ann"));
   ConsoleCapture console("");
   CandidateSkeleton candidate;
   EXPECT_FALSE(LoginStudent("A12", "6", candidate));
@@ -59,8 +49,8 @@ TEST(Login, IdMatchCopiesTheAccountEvenWithAWrongPassword) {
 TEST(Login, TutorAndCandidateAccountsAreSeparate) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
-  dir.write(accountRegFileTutor, account<TutorSkeleton>("T1", 7, "Tess"));
-  dir.write(accountRegFileCandi, account<CandidateSkeleton>("C1", 8, "Carl"));
+  dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("T1", 7, "Tess"));
+  dir.write(accountRegFileCandi, accountBytes<CandidateSkeleton>("C1", 8, "Carl"));
   ConsoleCapture console("");
   TutorSkeleton tutor;
   CandidateSkeleton candidate;

@@ -8,6 +8,7 @@
 
 #include "records/data_files.h"
 #include "tests/console_capture.h"
+#include "tests/record_bytes.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 
@@ -17,10 +18,6 @@ const std::string kPause = "Press any key to continue . . . \n";
 
 // What clearScreen writes to this test's standard output.
 std::string cleared() { return ::isatty(STDOUT_FILENO) ? "\x1b[H\x1b[2J" : "\f"; }
-
-std::string textAt(const std::string& bytes, size_t offset, size_t width) {
-  return std::string(bytes.c_str() + offset, strnlen(bytes.c_str() + offset, width));
-}
 
 const char* const kTutorPrompts[] = {
     "\nYour Name                        : ", "\nYour ID/Passport Number          : ",

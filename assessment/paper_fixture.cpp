@@ -65,8 +65,3 @@ CandidateSkeleton candidateAt(const std::string& bytes, size_t offset) {
   return c;
 }
 
-std::string textAt(const std::string& bytes, size_t offset, size_t width) {
-  if (bytes.size() < offset + width) return "";
-  const std::string field = bytes.substr(offset, width);
-  return field.substr(0, field.find('\0'));
-}

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "records/candidate_skeleton.h"
+#include "tests/record_bytes.h"
 
 struct PaperFacts {
   std::string subject = "Physics";
@@ -38,8 +39,5 @@ std::string candidateBytes(const CandidateSkeleton& candidate);
 
 // Returns the record decoded from the 980 bytes at `offset` of `bytes`.
 CandidateSkeleton candidateAt(const std::string& bytes, size_t offset);
-
-// Returns the NUL-terminated text in the `width` bytes at `offset`.
-std::string textAt(const std::string& bytes, size_t offset, size_t width);
 
 #endif  // QUIZMORA_ASSESSMENT_PAPER_FIXTURE_H_

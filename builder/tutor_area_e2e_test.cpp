@@ -10,6 +10,7 @@
 #include "records/paper_skeleton.h"
 #include "records/tutor_skeleton.h"
 #include "tests/program_run.h"
+#include "tests/record_bytes.h"
 #include "tests/scratch_dir.h"
 
 namespace {
@@ -104,16 +105,6 @@ ProgramRun run(const ScratchDir& dir, const std::string& input) {
   return r;
 }
 
-std::string tutorAccount(const std::string& id, int password, const std::string& name) {
-  TutorSkeleton t;
-  t.getIDNumber(id.c_str());
-  t.getLogInPassword(password);
-  t.getCandiNames(name.c_str());
-  std::ostringstream out;
-  t.CandidateWrite(out);
-  return out.str();
-}
-
 std::string library(int count) {
   std::ostringstream out;
   for (int i = 1; i <= count; ++i) {
@@ -122,10 +113,6 @@ std::string library(int count) {
     p.CandidateWrite(out);
   }
   return out.str();
-}
-
-std::string textAt(const std::string& bytes, size_t offset, size_t width) {
-  return std::string(bytes.c_str() + offset, strnlen(bytes.c_str() + offset, width));
 }
 
 }  // namespace
@@ -152,7 +139,7 @@ TEST(TutorAreaE2E, RegisterLogInLogOutAndGoHome) {
 
 TEST(TutorAreaE2E, DuplicateIdIsRefusedOtherCaseAndCandidateIdAccepted) {
   ScratchDir dir;
-  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
   // The same ID registered as a candidate does not count for tutors.
   CandidateSkeleton c;
   c.getIDNumber("a12");
@@ -189,7 +176,7 @@ TEST(TutorAreaE2E, BadPasswordsAreRefusedAndTheEdgesAccepted) {
 
 TEST(TutorAreaE2E, WrongIdOrPasswordIsDeniedAfterBothPrompts) {
   ScratchDir dir;
-  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
   const ProgramRun r =
       run(dir, kEnter + "l\nA13\n5\n\nL\nA12\n6\n\nl\na12\n5\n\nl\nA12\nabc\n\nlogin\n\n\nA12\n\n5\nE\n");
   EXPECT_EQ(r.status, 0);
@@ -204,8 +191,8 @@ TEST(TutorAreaE2E, WrongIdOrPasswordIsDeniedAfterBothPrompts) {
 TEST(TutorAreaE2E, AccountsBeyondTheOldCapacitiesAndBeforeAPartialRecordLogIn) {
   ScratchDir dir;
   std::string accounts;
-  for (int i = 1; i <= 700; ++i) accounts += tutorAccount("T" + std::to_string(i), i, "Tutor " + std::to_string(i));
-  dir.write(accountRegFileTutor, accounts + tutorAccount("T701", 701, "Cut").substr(0, 600));
+  for (int i = 1; i <= 700; ++i) accounts += accountBytes<TutorSkeleton>("T" + std::to_string(i), i, "Tutor " + std::to_string(i));
+  dir.write(accountRegFileTutor, accounts + accountBytes<TutorSkeleton>("T701", 701, "Cut").substr(0, 600));
   for (int i : {501, 601, 700}) {
     const std::string n = std::to_string(i);
     const ProgramRun r = run(dir, kEnter + "l\nT" + n + "\n" + n + "\n");
@@ -245,7 +232,7 @@ TEST(TutorAreaE2E, LoggedOutMenuLettersInBothCases) {
 
 TEST(TutorAreaE2E, EveryMenuLetterActsAlikeInBothCases) {
   ScratchDir dir;
-  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
   const std::string login = kEnter + "l\nA12\n5\n";
   // Each pair of runs differs only in the case of one letter.
   const std::pair<std::string, std::string> pairs[] = {
@@ -267,7 +254,7 @@ TEST(TutorAreaE2E, EveryMenuLetterActsAlikeInBothCases) {
 
 TEST(TutorAreaE2E, LoggedInMenuLogOutAndWrongKey) {
   ScratchDir dir;
-  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
   const ProgramRun r = run(dir, kEnter + "l\nA12\n5\nz\n v\nE\n");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, entered() + kLoggedOut + kLogin + loggedIn("Jane Doe") + kLoggedInWrong + loggedIn("Jane Doe") +
@@ -276,7 +263,7 @@ TEST(TutorAreaE2E, LoggedInMenuLogOutAndWrongKey) {
 
 TEST(TutorAreaE2E, ViewAllPapersBackLogoutAndWrongKey) {
   ScratchDir dir;
-  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
   dir.write(SubjectFile, library(1));
   const std::string list = "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n"
                            "\t\t1 = Paper1\n\n\t              *************         End of the List       ***********"
@@ -310,7 +297,7 @@ TEST(TutorAreaE2E, ViewAllPapersOverEveryLibraryShape) {
   };
   for (const Shape& shape : shapes) {
     ScratchDir dir;
-    dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+    dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
     if (shape.exists) dir.write(SubjectFile, shape.bytes);
     const ProgramRun r = run(dir, kEnter + "l\nA12\n5\nR\n");
     EXPECT_EQ(r.out, entered() + kLoggedOut + kLogin + loggedIn("Jane Doe") + shape.listing + kViewMenu) << shape.name;
@@ -321,7 +308,7 @@ TEST(TutorAreaE2E, ViewAllPapersOverEveryLibraryShape) {
 
 TEST(TutorAreaE2E, GreetingNamesTheTutor) {
   ScratchDir dir;
-  dir.write(accountRegFileTutor, tutorAccount("A12", 5, "Jane Doe"));
+  dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
   const ProgramRun r = runProgram(dir, kEnter + "l\nA12\n5\n");
   const size_t at = r.out.find("logged in as Jane Doe\n\n\t");
   ASSERT_NE(at, std::string::npos) << r.out;

@@ -7,12 +7,9 @@
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
 #include "records/tutor_skeleton.h"
+#include "tests/record_bytes.h"
 
 namespace {
-
-std::string textAt(const std::string& bytes, size_t offset, size_t width) {
-  return std::string(bytes.c_str() + offset, strnlen(bytes.c_str() + offset, width));
-}
 
 template <class Record>
 std::string encode(const Record& r) {
