@@ -15,6 +15,7 @@
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
 #include "records/tutor_skeleton.h"
+#include "tests/data_fixture.h"
 #include "tests/session_script.h"
 
 namespace {
@@ -81,18 +82,9 @@ void papers(long count, int questions) {
     h.getTotalQuestion(questions);
     h.getTimeAllowed(2.0 * questions);
     h.CandidateWrite(lib);
-    std::ofstream qf(dir + "/" + QuestionFileName(subject.c_str(), kTutor.level.c_str(), kTutor.name.c_str()),
-                     std::ios::binary);
-    for (const Question& q : sampleQuestions(questions)) {
-      QuestionSkeleton r;
-      r.getQuestion(q.text.c_str());
-      r.getOptionA(q.options[0].c_str());
-      r.getOptionB(q.options[1].c_str());
-      r.getOptionC(q.options[2].c_str());
-      r.getOptionD(q.options[3].c_str());
-      r.getQuestionAnswer(q.correct - 'A' + 1);
-      r.QuestionWrite(qf);
-    }
+    std::ofstream(dir + "/" + QuestionFileName(subject.c_str(), kTutor.level.c_str(), kTutor.name.c_str()),
+                  std::ios::binary)
+        << questionFileBytes(sampleQuestions(questions));
   }
 }
 

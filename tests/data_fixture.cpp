@@ -93,8 +93,7 @@ void addCandidateAccount(const ScratchDir& dir, const Person& candidate) {
   dir.append(accountRegFileCandi, bytesOf(c));
 }
 
-std::string addPaper(const ScratchDir& dir, const Person& author, const std::string& subject,
-                     const std::vector<Question>& questions) {
+std::string questionFileBytes(const std::vector<Question>& questions) {
   std::ostringstream file;
   for (const Question& q : questions) {
     QuestionSkeleton r;
@@ -103,11 +102,16 @@ std::string addPaper(const ScratchDir& dir, const Person& author, const std::str
     r.getOptionB(q.options[1].c_str());
     r.getOptionC(q.options[2].c_str());
     r.getOptionD(q.options[3].c_str());
-    r.getQuestionAnswer(q.correct - 'A' + 1);
+    r.getQuestionAnswer(optionNumber(q.correct));
     r.QuestionWrite(file);
   }
+  return file.str();
+}
+
+std::string addPaper(const ScratchDir& dir, const Person& author, const std::string& subject,
+                     const std::vector<Question>& questions) {
   const std::string name = QuestionFileName(subject.c_str(), author.level.c_str(), author.name.c_str());
-  dir.write(name, file.str());
+  dir.write(name, questionFileBytes(questions));
   PaperSkeleton header;
   header.getsubjectName(subject.c_str());
   header.getCandiNames(author.name.c_str());

@@ -17,6 +17,9 @@ void addTutorAccount(const ScratchDir& dir, const Person& tutor);
 void addCandidateAccount(const ScratchDir& dir, const Person& candidate);
 // Writes the question file of a paper by `author` and appends its header,
 // as publishing does. Returns the question file's name.
+// Returns the bytes of a question file holding `questions` in order.
+std::string questionFileBytes(const std::vector<Question>& questions);
+
 std::string addPaper(const ScratchDir& dir, const Person& author, const std::string& subject,
                      const std::vector<Question>& questions);
 // Appends one saved attempt to "candidate.abcddata" and to the candidate's
