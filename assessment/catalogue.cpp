@@ -15,13 +15,7 @@ namespace {
 // Returns false when it can be neither opened nor created: the callers then
 // report their error once and treat the library as empty rather than retry.
 bool openLibrary(std::ifstream& in, bool* created) {
-  *created = false;
-  in.open(SubjectFile, std::ios::binary);
-  if (in.is_open()) return true;
-  if (!CreateEmptyFile(SubjectFile)) return false;
-  *created = true;
-  in.clear();
-  in.open(SubjectFile, std::ios::binary);
+  *created = OpenOrCreate(SubjectFile, in) == FileOpening::kCreated;
   return in.is_open();
 }
 

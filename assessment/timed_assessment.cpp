@@ -18,14 +18,15 @@ namespace {
 // Returns the papers of the library, creating an empty library when it is
 // missing.
 std::vector<PaperSkeleton> loadLibrary() {
-  std::ifstream in(SubjectFile, std::ios::binary);
-  if (!in) {
-    if (CreateEmptyFile(SubjectFile)) {
+  std::ifstream in;
+  switch (OpenOrCreate(SubjectFile, in)) {
+    case FileOpening::kOpened: break;
+    case FileOpening::kCreated:
       std::cerr << "\n\tCurrently the list of papers is lonely... try again later.\n" << std::endl;
-    } else {
+      return {};
+    case FileOpening::kUnavailable:
       std::cerr << "\n\tError while opening a file to read Subjects\n" << std::endl;
-    }
-    return {};
+      return {};
   }
   return LoadRecords(in, &PaperSkeleton::CandidateRead, static_cast<size_t>(abcdData.maxPapers));
 }
@@ -71,14 +72,15 @@ void showPaperInformation(PaperSkeleton& paper) {
 // most that many, and a count of zero or below means none.
 std::vector<QuestionSkeleton> loadQuestions(PaperSkeleton& paper) {
   ComposeQuestionFile(paper.setsubjectName(), paper.setPaperLevel(), paper.setCandiNames());
-  std::ifstream in(Questionfile, std::ios::binary);
-  if (!in) {
-    if (CreateEmptyFile(Questionfile)) {
+  std::ifstream in;
+  switch (OpenOrCreate(Questionfile, in)) {
+    case FileOpening::kOpened: break;
+    case FileOpening::kCreated:
       std::cout << "\n The question paper you are accessing is blank.... \n" << std::endl;
-    } else {
+      return {};
+    case FileOpening::kUnavailable:
       std::cerr << "\n Failure to open the file, the file may have changed or does not exist.\n" << std::endl;
-    }
-    return {};
+      return {};
   }
   const int declared = paper.setTotalQuestions();
   const size_t capacity = declared > 0 ? static_cast<size_t>(declared) : 0;

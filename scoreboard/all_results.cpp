@@ -7,16 +7,17 @@
 #include "records/record_loader.h"
 
 std::vector<CandidateSkeleton> LoadAllResults() {
-  std::ifstream in(CandiDatefilex, std::ios::binary);
-  if (!in) {
-    // A file that exists but cannot be read keeps its records: creating the
-    // name never truncates. A file created just now has nothing to read.
-    if (CreateEmptyFile(CandiDatefilex)) {
+  // A file that exists but cannot be read keeps its records: creating the
+  // name never truncates. A file created just now has nothing to read.
+  std::ifstream in;
+  switch (OpenOrCreate(CandiDatefilex, in)) {
+    case FileOpening::kOpened: break;
+    case FileOpening::kCreated:
       std::cout << "\n\tThe file is empty...\tTry again later.... Thanks\n" << std::endl;
-    } else {
+      return {};
+    case FileOpening::kUnavailable:
       std::cerr << "\n\tError while opening a file to write your score. Ooops!" << std::endl;
-    }
-    return {};
+      return {};
   }
   return LoadRecords(in, &CandidateSkeleton::CandidateRead, kAllResultsCapacity);
 }
