@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "assessment/candidate_particulars.h"
 #include "console/console_io.h"
 #include "console/product.h"
 #include "console/working_record.h"
@@ -28,12 +29,7 @@ std::vector<CandidateSkeleton> loadOwnAttempts(CandidateSkeleton& candidate) {
 
 void showParticulars(CandidateSkeleton& candidate, size_t attempts) {
   std::cout << "\n ___________________________________________________________________________________ \n";
-  std::cout << "\n\tCandidate Names           : " << candidate.setCandiNames() << std::endl;
-  std::cout << "\n\tCandidate ID/Passport     : " << candidate.setIDNumber() << std::endl;
-  std::cout << "\n\tCandidate Nationality     : " << candidate.setcandiCountry() << std::endl;
-  std::cout << "\n\tCandidate Contact Number  : " << candidate.setContact() << std::endl;
-  std::cout << "\n\tCandidate Email           : " << candidate.setEmail() << std::endl;
-  std::cout << "\n\tTotal Subjects Attempted  : " << attempts << std::endl;
+  printCandidateParticulars(candidate, attempts);
   std::cout << "\n ____________________________________________________________________________________\n\n";
 }
 

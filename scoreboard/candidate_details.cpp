@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "assessment/candidate_particulars.h"
 #include "console/console_io.h"
 #include "console/product.h"
 #include "console/working_record.h"
@@ -40,15 +41,6 @@ void printRule(const char* before, int underscores, const char* after) {
   std::cout << before << std::string(underscores, '_') << after;
 }
 
-void printParticulars(CandidateSkeleton& who, size_t attempts) {
-  std::cout << "\n\tCandidate Names           : " << who.setCandiNames() << std::endl;
-  std::cout << "\n\tCandidate ID/Passport     : " << who.setIDNumber() << std::endl;
-  std::cout << "\n\tCandidate Nationality     : " << who.setcandiCountry() << std::endl;
-  std::cout << "\n\tCandidate Contact Number  : " << who.setContact() << std::endl;
-  std::cout << "\n\tCandidate Email           : " << who.setEmail() << std::endl;
-  std::cout << "\n\tTotal Subjects Attempted  : " << attempts << std::endl;
-}
-
 void printTutorRow(size_t number, CandidateSkeleton& attempt) {
   std::cout << "    " << number << ".   " << attempt.setsubjectName() << "\t" << attempt.setcandiscores() << "% "
             << "\t" << attempt.setTimeAttempted() << std::endl;
@@ -65,7 +57,7 @@ void printScreen(CandidateSkeleton& who, std::vector<CandidateSkeleton>& attempt
   const bool tutor = layout == DetailLayout::kTutor;
   if (tutor) printRule("\n", 104, " \n");
   else printRule("\n", 96, "\n");
-  printParticulars(who, attempts.size());
+  printCandidateParticulars(who, attempts.size());
   if (tutor) printRule("\n   ", 104, " \n\n");
   else printRule("\n   ", 94, "\n\n");
 
