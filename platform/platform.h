@@ -1,0 +1,166 @@
+#ifndef QUIZMORA_PLATFORM_PLATFORM_H_
+#define QUIZMORA_PLATFORM_PLATFORM_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+// Everything the program asks of the operating system that differs between
+// POSIX and Windows: the console, the clock and local time, and files
+// (durable writes, locks, atomic replacement). The build compiles exactly
+// one implementation: platform_posix.cpp or platform_win32.cpp. Nothing
+// outside this folder includes a system header of its own for these.
+namespace platform {
+
+// ---- Errors ---------------------------------------------------------------
+
+// The outcome of a file operation: 0 for success, otherwise the errno value
+// of the cause (Windows errors are mapped to the nearest errno value).
+struct Status {
+  int error = 0;
+  bool ok() const { return error == 0; }
+  static Status Ok() { return Status{}; }
+  static Status Error(int e) { return Status{e == 0 ? -1 : e}; }
+};
+
+// Returns a short description of `error` ("No space left on device").
+std::string Describe(int error);
+
+// ---- Files ----------------------------------------------------------------
+
+// An open data file. It owns its handle and closes it when destroyed;
+// moving passes the ownership on. A lock taken through it is released when
+// it is closed, and only then: opening and closing other handles of the same
+// file, in this process or another, never releases it.
+class File {
+ public:
+  File() = default;
+  ~File();
+  File(File&& other) noexcept;
+  File& operator=(File&& other) noexcept;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+
+  bool is_open() const { return handle_ != kClosed; }
+
+  // Reads up to `n` bytes at the current position into `dst`; *got is 0 at
+  // the end of the file. A read error is an error, never an end.
+  Status Read(char* dst, size_t n, size_t* got);
+  // Reads up to `n` bytes at `offset` (the position is not used).
+  Status ReadAt(uint64_t offset, char* dst, size_t n, size_t* got);
+  // Writes all `n` bytes at the end of the file, in one system call where
+  // the system allows; a short write is retried for the rest and, when no
+  // more bytes go, reported as ENOSPC.
+  Status Append(const char* data, size_t n);
+  // The file's size in bytes.
+  Status Size(uint64_t* size);
+  // Cuts (or extends with zeros) the file to `size` bytes.
+  Status Truncate(uint64_t size);
+  // Forces data and size to stable storage.
+  Status Sync();
+  // Takes an exclusive advisory lock on the whole file, waiting at most
+  // `timeout_ms`; ETIMEDOUT (or EAGAIN) when another holder keeps it. The
+  // lock belongs to this open file and ends when it is closed.
+  Status LockExclusive(int timeout_ms);
+  // Closes the file; the error of the close itself, if any.
+  Status Close();
+
+ private:
+  friend Status OpenFile(const std::string&, int, File*, bool*);
+  friend Status CreateTemporaryBeside(const std::string&, File*, std::string*);
+#ifdef _WIN32
+  using Handle = void*;
+  static constexpr Handle kClosed = nullptr;
+#else
+  using Handle = int;
+  static constexpr Handle kClosed = -1;
+#endif
+  Handle handle_ = kClosed;
+};
+
+// Open modes for OpenFile, combined with |.
+enum OpenFlags {
+  kRead = 1,       // read only
+  kReadWrite = 2,  // read and write
+  kCreate = 4,     // create when missing (never truncates an existing file)
+};
+
+// Opens `path` in binary mode. *created (when not null) tells whether the
+// file did not exist before. Files are created with the mode every new file
+// of the program gets (0666 less the umask on POSIX).
+Status OpenFile(const std::string& path, int flags, File* file, bool* created);
+
+// Creates a new, empty, uniquely named file in the directory of `target`
+// (with a short name of its own, ".quizmora-XXXXXX"), open for writing.
+Status CreateTemporaryBeside(const std::string& target, File* file, std::string* temp_path);
+
+// Renames `from` over `to` in one step: a reader opening `to` meanwhile
+// finds either the old or the new file, whole.
+Status ReplaceFile(const std::string& from, const std::string& to);
+
+// Forces the directory holding `path` (its entries: a new or renamed file)
+// to stable storage. A no-op where the system has no such call.
+Status SyncDirectoryOf(const std::string& path);
+
+// Removes a file; ENOENT when it is not there.
+Status RemoveFile(const std::string& path);
+
+// Creates a directory (private to the user where the system allows).
+Status MakeDirectory(const std::string& path);
+
+// True when `path` names an existing file or directory.
+bool PathExists(const std::string& path);
+
+// True when `path` can be opened for writing without creating or changing
+// it, or does not exist (a directory of that name, say, cannot).
+bool WritableOrMissing(const std::string& path);
+
+// ---- Console --------------------------------------------------------------
+
+// Prepares standard input and output: binary mode (no line-end translation)
+// and, on a console, the modes the program relies on. Called once by main.
+void PrepareConsole();
+
+// True when standard input (output) is a terminal or console.
+bool StdinIsTerminal();
+bool StdoutIsTerminal();
+
+// Reads up to `n` bytes of standard input; 0 at its end, -1 on an error.
+// Interrupted reads are retried.
+long ReadStdin(char* dst, size_t n);
+
+// Waits for one key on the terminal without echo or Enter, restoring the
+// terminal's mode on every way out (Ctrl-C included). Returns false when
+// standard input has ended.
+bool WaitForKey();
+
+// Discards whatever the terminal holds typed ahead (never waits).
+void DiscardTypeAhead();
+
+// Empties the terminal window and puts the cursor home. Standard output is
+// flushed by the caller first.
+void ClearTerminal();
+
+// Puts the terminal's mode back if a pause changed it (before exiting).
+void RestoreTerminal();
+
+// ---- Clock ----------------------------------------------------------------
+
+// Milliseconds of real time from a monotonic clock (its zero is arbitrary).
+long long SteadyMilliseconds();
+
+// The local time now.
+std::tm LocalTimeNow();
+
+// ---- Names ----------------------------------------------------------------
+
+// Makes a file name built from typed text safe on this system, in place:
+// characters the system forbids in a name become '_', and a name the system
+// reserves for a device gets a '_' in front. On POSIX nothing changes
+// (the separators are handled by the callers everywhere alike).
+void MakeNameSafeForSystem(std::string* name);
+
+}  // namespace platform
+
+#endif  // QUIZMORA_PLATFORM_PLATFORM_H_

@@ -1,0 +1,225 @@
+// The POSIX side of the platform interface (Linux first: open file
+// description locks; other systems fall back to flock).
+#include "platform/platform.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+namespace platform {
+
+namespace {
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// mkstemp makes its file private; a replacement gets the mode any new file
+// of the program would get (0666 less the umask).
+mode_t ModeOfNewFiles() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+Status FromErrno() { return Status::Error(errno); }
+
+// One attempt at the lock, never waiting. An open file description lock
+// (F_OFD_SETLK) belongs to this open file, not to the process, so closing
+// another descriptor of the same file elsewhere in the program leaves it
+// in place; on NFS it becomes an ordinary POSIX lock, which the server
+// arbitrates between machines.
+bool TryLock(int fd, int* error) {
+#ifdef F_OFD_SETLK
+  struct flock lock = {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+  lock.l_start = 0;
+  lock.l_len = 0;
+  if (::fcntl(fd, F_OFD_SETLK, &lock) == 0) return true;
+#else
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+#endif
+  *error = errno;
+  return false;
+}
+
+}  // namespace
+
+std::string Describe(int error) { return std::strerror(error); }
+
+File::~File() { Close(); }
+
+File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = kClosed; }
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    Close();
+    handle_ = other.handle_;
+    other.handle_ = kClosed;
+  }
+  return *this;
+}
+
+Status File::Read(char* dst, size_t n, size_t* got) {
+  *got = 0;
+  for (;;) {
+    const ssize_t r = ::read(handle_, dst, n);
+    if (r < 0 && errno == EINTR) continue;
+    if (r < 0) return FromErrno();
+    *got = static_cast<size_t>(r);
+    return Status::Ok();
+  }
+}
+
+Status File::ReadAt(uint64_t offset, char* dst, size_t n, size_t* got) {
+  *got = 0;
+  for (;;) {
+    const ssize_t r = ::pread(handle_, dst, n, static_cast<off_t>(offset));
+    if (r < 0 && errno == EINTR) continue;
+    if (r < 0) return FromErrno();
+    *got = static_cast<size_t>(r);
+    return Status::Ok();
+  }
+}
+
+Status File::Append(const char* data, size_t n) {
+  if (::lseek(handle_, 0, SEEK_END) < 0) return FromErrno();
+  size_t done = 0;
+  while (done < n) {
+    const ssize_t w = ::write(handle_, data + done, n - done);
+    if (w < 0 && errno == EINTR) continue;
+    if (w < 0) return FromErrno();
+    if (w == 0) return Status::Error(ENOSPC);
+    done += static_cast<size_t>(w);
+  }
+  return Status::Ok();
+}
+
+Status File::Size(uint64_t* size) {
+  struct stat st;
+  if (::fstat(handle_, &st) != 0) return FromErrno();
+  *size = static_cast<uint64_t>(st.st_size);
+  return Status::Ok();
+}
+
+Status File::Truncate(uint64_t size) {
+  while (::ftruncate(handle_, static_cast<off_t>(size)) != 0) {
+    if (errno != EINTR) return FromErrno();
+  }
+  return Status::Ok();
+}
+
+Status File::Sync() {
+  if (::fsync(handle_) != 0) return FromErrno();
+  return Status::Ok();
+}
+
+Status File::LockExclusive(int timeout_ms) {
+  // Polled rather than blocking: a blocking wait cannot be bounded without
+  // a signal, and a failed write after the time-out is better than a hang.
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
+  auto pause = std::chrono::milliseconds(1);
+  for (;;) {
+    int error = 0;
+    if (TryLock(handle_, &error)) return Status::Ok();
+    if (error != EAGAIN && error != EACCES && error != EWOULDBLOCK && error != EINTR) {
+      return Status::Error(error);
+    }
+    if (Clock::now() >= deadline) return Status::Error(ETIMEDOUT);
+    std::this_thread::sleep_for(pause);
+    if (pause < std::chrono::milliseconds(32)) pause *= 2;
+  }
+}
+
+Status File::Close() {
+  if (handle_ == kClosed) return Status::Ok();
+  const int fd = handle_;
+  handle_ = kClosed;
+  // The descriptor is gone after close even when it reports an error, so
+  // it is never retried.
+  if (::close(fd) != 0 && errno != EINTR) return FromErrno();
+  return Status::Ok();
+}
+
+Status OpenFile(const std::string& path, int flags, File* file, bool* created) {
+  file->Close();
+  if (created) *created = false;
+  int mode = (flags & kReadWrite) ? O_RDWR : O_RDONLY;
+  mode |= O_CLOEXEC;
+  int fd = ::open(path.c_str(), mode);
+  if (fd < 0 && errno == ENOENT && (flags & kCreate)) {
+    fd = ::open(path.c_str(), mode | O_CREAT | O_EXCL, 0666);
+    if (fd >= 0 && created) *created = true;
+    // Another process created it between the two opens: open that one.
+    if (fd < 0 && errno == EEXIST) fd = ::open(path.c_str(), mode);
+  }
+  if (fd < 0) return FromErrno();
+  file->handle_ = fd;
+  return Status::Ok();
+}
+
+Status CreateTemporaryBeside(const std::string& target, File* file, std::string* temp_path) {
+  file->Close();
+  // A short name of its own: a suffix on the target's name would not fit
+  // when that name is already near the file system's limit.
+  std::string name = DirectoryOf(target) + "/.quizmora-XXXXXX";
+  const int fd = ::mkstemp(&name[0]);
+  if (fd < 0) return FromErrno();
+  ::fchmod(fd, ModeOfNewFiles());
+  ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+  file->handle_ = fd;
+  *temp_path = name;
+  return Status::Ok();
+}
+
+Status ReplaceFile(const std::string& from, const std::string& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) return FromErrno();
+  return Status::Ok();
+}
+
+Status SyncDirectoryOf(const std::string& path) {
+  const int fd = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return FromErrno();
+  const Status status = ::fsync(fd) == 0 ? Status::Ok() : FromErrno();
+  ::close(fd);
+  return status;
+}
+
+Status RemoveFile(const std::string& path) {
+  if (::unlink(path.c_str()) != 0) return FromErrno();
+  return Status::Ok();
+}
+
+Status MakeDirectory(const std::string& path) {
+  if (::mkdir(path.c_str(), 0777) != 0) return FromErrno();
+  return Status::Ok();
+}
+
+bool PathExists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+bool WritableOrMissing(const std::string& path) {
+  const int probe = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (probe >= 0) {
+    ::close(probe);
+    return true;
+  }
+  return errno == ENOENT;
+}
+
+void MakeNameSafeForSystem(std::string*) {}
+
+}  // namespace platform
