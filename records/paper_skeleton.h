@@ -26,6 +26,9 @@ class PaperSkeleton : public TutorSkeleton {
   void EncodeTo(char* dst) const;
   void DecodeFrom(const char* src);
 
+  // The fields this class adds, bound to their place on disk.
+  static const std::vector<FieldBinding<PaperSkeleton>>& Fields();
+
  private:
   int32_t totalQuestions = 0;
   double timeAllowed = 0;

@@ -27,6 +27,9 @@ class TutorSkeleton : public CandidateSkeleton {
   void EncodeTo(char* dst) const;
   void DecodeFrom(const char* src);
 
+  // The fields this class adds, bound to their place on disk.
+  static const std::vector<FieldBinding<TutorSkeleton>>& Fields();
+
  private:
   char paperLevel[50] = {};
   char institution[100] = {};
