@@ -18,6 +18,9 @@ constexpr size_t kCandidateRecordSize = 980;
 // cut to the field width minus one.
 class CandidateSkeleton {
  public:
+  // Bytes of one record of this class on disk.
+  static constexpr size_t kRecordSize = kCandidateRecordSize;
+
   // A new record holds empty texts and zero numbers.
   CandidateSkeleton() = default;
 

@@ -11,6 +11,9 @@ constexpr size_t kPaperRecordSize = 1242;
 // day it was set in dateAttempted.
 class PaperSkeleton : public TutorSkeleton {
  public:
+  // Bytes of one record of this class on disk.
+  static constexpr size_t kRecordSize = kPaperRecordSize;
+
   void getTotalQuestion(int count);
   int setTotalQuestions() const;
   void getTimeAllowed(double minutes);

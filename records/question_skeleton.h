@@ -17,6 +17,9 @@ constexpr size_t kQuestionRecordSize = 3204;
 // records: get... stores, set... returns.
 class QuestionSkeleton {
  public:
+  // Bytes of one record of this class on disk.
+  static constexpr size_t kRecordSize = kQuestionRecordSize;
+
   void getQuestion(const char* text);
   char* setQuestion();
   void getQuestionAnswer(int option);

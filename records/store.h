@@ -86,14 +86,13 @@ class RecordReader {
   StoreStatus status_;
 };
 
-// Hands each whole record of `path` (decoded as Record) to `visit` until the
+// Hands each whole record of `path` (decoded as Record, of its kRecordSize) to `visit` until the
 // data ends, `limit` records were handed over, or `visit` returns false.
 // Memory stays constant whatever the file's size.
 template <class Record, class Visit>
-LoadResult ScanFile(const std::string& path, size_t record_size, WhenMissing missing, size_t limit,
-                    Visit visit) {
+LoadResult ScanFile(const std::string& path, WhenMissing missing, size_t limit, Visit visit) {
   LoadResult result;
-  RecordReader reader(record_size);
+  RecordReader reader(Record::kRecordSize);
   result.status = reader.Open(path, missing, &result.created);
   if (!result.status.ok()) return result;
   Record record;
@@ -110,10 +109,9 @@ LoadResult ScanFile(const std::string& path, size_t record_size, WhenMissing mis
 // Loads at most `capacity` whole records of `path` into *table (cleared
 // first); the table grows only with records really read.
 template <class Record>
-LoadResult LoadFile(const std::string& path, size_t record_size, WhenMissing missing, size_t capacity,
-                    std::vector<Record>* table) {
+LoadResult LoadFile(const std::string& path, WhenMissing missing, size_t capacity, std::vector<Record>* table) {
   table->clear();
-  return ScanFile<Record>(path, record_size, missing, capacity, [table](const Record& r) {
+  return ScanFile<Record>(path, missing, capacity, [table](const Record& r) {
     table->push_back(r);
     return true;
   });
@@ -135,8 +133,8 @@ StoreStatus AppendRecords(const std::string& path, const std::string& bytes, siz
 
 // The encoded bytes of one record.
 template <class Record>
-std::string EncodeRecord(const Record& record, size_t record_size) {
-  std::string bytes(record_size, '\0');
+std::string EncodeRecord(const Record& record) {
+  std::string bytes(Record::kRecordSize, '\0');
   record.EncodeTo(&bytes[0]);
   return bytes;
 }

@@ -24,7 +24,7 @@ std::string record(const std::string& id) {
 
 std::vector<std::string> idsIn(const std::string& path) {
   std::vector<std::string> ids;
-  const LoadResult r = ScanFile<CandidateSkeleton>(path, kSize, WhenMissing::kFail, SIZE_MAX,
+  const LoadResult r = ScanFile<CandidateSkeleton>(path, WhenMissing::kFail, SIZE_MAX,
                                                    [&ids](CandidateSkeleton& c) {
                                                      ids.push_back(c.setIDNumber());
                                                      return true;
@@ -162,20 +162,20 @@ TEST(Store, LoadsTellTheEndOfAFileFromAReadError) {
   ScratchDir dir;
   dir.write("whole", record("A1") + record("B2") + "partial");
   std::vector<CandidateSkeleton> table;
-  LoadResult r = LoadFile(dir.file("whole"), kSize, WhenMissing::kFail, 500, &table);
+  LoadResult r = LoadFile(dir.file("whole"), WhenMissing::kFail, 500, &table);
   EXPECT_TRUE(r.status.ok());
   EXPECT_EQ(r.records, 2u);
 
   // A directory opens but cannot be read: an error, not an empty file.
   std::filesystem::create_directory(dir.file("candidate.abcddata"));
-  r = LoadFile(dir.file("candidate.abcddata"), kSize, WhenMissing::kCreate, 500, &table);
+  r = LoadFile(dir.file("candidate.abcddata"), WhenMissing::kCreate, 500, &table);
   EXPECT_EQ(r.status.failed, StoreStep::kRead);
   EXPECT_EQ(r.status.error, EISDIR);
 
-  r = LoadFile(dir.file("missing"), kSize, WhenMissing::kFail, 500, &table);
+  r = LoadFile(dir.file("missing"), WhenMissing::kFail, 500, &table);
   EXPECT_EQ(r.status.failed, StoreStep::kOpen);
   EXPECT_FALSE(dir.exists("missing"));
-  r = LoadFile(dir.file("missing"), kSize, WhenMissing::kCreate, 500, &table);
+  r = LoadFile(dir.file("missing"), WhenMissing::kCreate, 500, &table);
   EXPECT_TRUE(r.status.ok());
   EXPECT_TRUE(r.created);
   EXPECT_EQ(dir.size("missing"), 0);

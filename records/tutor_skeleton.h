@@ -10,6 +10,9 @@ constexpr size_t kTutorRecordSize = 1230;
 // layout written depends on the static type used.
 class TutorSkeleton : public CandidateSkeleton {
  public:
+  // Bytes of one record of this class on disk.
+  static constexpr size_t kRecordSize = kTutorRecordSize;
+
   void get_PaperLevel(const char* text);
   char* setPaperLevel();
   void get_Institution(const char* text);
