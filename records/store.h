@@ -73,6 +73,9 @@ class RecordReader {
   // status() then tells apart.
   bool Next(const char** record);
   const StoreStatus& status() const { return status_; }
+  // After Next has returned false with an ok status: the bytes after the
+  // last whole record (a partial tail), 0 when the file ends on a boundary.
+  size_t leftover() const { return len_ - pos_; }
 
  private:
   bool Refill();

@@ -1,0 +1,100 @@
+#include "records/whole_files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+using platform::File;
+using platform::Status;
+
+FileRewrite::~FileRewrite() { Abandon(); }
+
+void FileRewrite::Abandon() {
+  temp_.Close();
+  if (!temp_path_.empty()) platform::RemoveFile(temp_path_);
+  temp_path_.clear();
+}
+
+StoreStatus FileRewrite::Begin(const std::string& path) {
+  Abandon();
+  path_ = path;
+  failed_ = StoreStatus{};
+  if (!platform::WritableOrMissing(path)) failed_ = StoreStatus{StoreStep::kOpen, EACCES};
+  if (!failed_.ok()) return failed_;
+  const Status opened = platform::CreateTemporaryBeside(path, &temp_, &temp_path_);
+  if (!opened.ok()) {
+    temp_path_.clear();
+    failed_ = StoreStatus::Failure(StoreStep::kOpen, opened);
+  }
+  return failed_;
+}
+
+StoreStatus FileRewrite::Write(const std::string& bytes) {
+  // The first failure sticks, so a caller may check only Commit's answer.
+  if (failed_.ok() && !temp_.is_open()) failed_ = StoreStatus{StoreStep::kOpen, EBADF};
+  if (!failed_.ok()) return failed_;
+  const Status written = temp_.Append(bytes.data(), bytes.size());
+  if (!written.ok()) failed_ = StoreStatus::Failure(StoreStep::kWrite, written);
+  return failed_;
+}
+
+StoreStatus FileRewrite::Commit() {
+  if (!Write("").ok()) return failed_;
+  Status step = temp_.Sync();
+  if (!step.ok()) return failed_ = StoreStatus::Failure(StoreStep::kSync, step);
+  if (!(step = temp_.Close()).ok()) return failed_ = StoreStatus::Failure(StoreStep::kWrite, step);
+  if (!(step = platform::ReplaceFile(temp_path_, path_)).ok()) {
+    return failed_ = StoreStatus::Failure(StoreStep::kReplace, step);
+  }
+  temp_path_.clear();
+  if (!(step = platform::SyncDirectoryOf(path_)).ok()) return failed_ = StoreStatus::Failure(StoreStep::kSync, step);
+  return failed_;
+}
+
+StoreStatus ListDataFolder(const std::string& dir, std::vector<std::string>* names) {
+  names->clear();
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
+    std::error_code kind;
+    if (it->is_regular_file(kind)) names->push_back(it->path().filename().string());
+  }
+  if (error) return StoreStatus{StoreStep::kRead, error.value()};
+  std::sort(names->begin(), names->end());
+  return StoreStatus{};
+}
+
+StoreStatus MakeDataFolder(const std::string& path) {
+  const Status made = platform::MakeDirectory(path);
+  if (!made.ok()) return StoreStatus::Failure(StoreStep::kOpen, made);
+  // The new folder's name must reach the disk before files are copied in.
+  const Status synced = platform::SyncDirectoryOf(path);
+  if (!synced.ok()) return StoreStatus::Failure(StoreStep::kSync, synced);
+  return StoreStatus{};
+}
+
+StoreStatus CopyToNewFile(File& from, const std::string& to) {
+  if (platform::PathExists(to)) return StoreStatus{StoreStep::kOpen, EEXIST};
+  File copy;
+  Status step = platform::OpenFile(to, platform::kReadWrite | platform::kCreate, &copy, nullptr);
+  if (!step.ok()) return StoreStatus::Failure(StoreStep::kOpen, step);
+  StoreStatus status;
+  std::vector<char> buffer(1 << 16);
+  for (uint64_t offset = 0;;) {
+    size_t got = 0;
+    step = from.ReadAt(offset, buffer.data(), buffer.size(), &got);
+    if (!step.ok()) status = StoreStatus::Failure(StoreStep::kRead, step);
+    if (!status.ok() || got == 0) break;
+    step = copy.Append(buffer.data(), got);
+    if (!step.ok()) {
+      status = StoreStatus::Failure(StoreStep::kWrite, step);
+      break;
+    }
+    offset += got;
+  }
+  if (status.ok() && !(step = copy.Sync()).ok()) status = StoreStatus::Failure(StoreStep::kSync, step);
+  if (status.ok() && !(step = platform::SyncDirectoryOf(to)).ok()) status = StoreStatus::Failure(StoreStep::kSync, step);
+  copy.Close();
+  if (!status.ok()) platform::RemoveFile(to);
+  return status;
+}
