@@ -27,7 +27,7 @@ AccountSearch FindAccount(const char* path, const char* id, Record* match) {
   AccountSearch search;
   RecordReader reader(Record::kRecordSize);
   bool created = false;
-  if (!reader.Open(path, WhenMissing::kCreate, &created).ok()) return search;
+  if (!reader.Open(path, WhenMissing::kCreate, &created).ok() || !reader.is_open()) return search;
   search.available = true;
   const char* bytes = nullptr;
   while (reader.Next(&bytes)) {

@@ -1,7 +1,6 @@
 #include "records/data_files.h"
 
 #include <cstring>
-#include <fstream>
 
 const char* const SubjectFile = "subjlib.abcdlib";
 const char* const accountRegFileTutor = "accDataTtor.abcdAcc";
@@ -62,18 +61,4 @@ std::string ResultFileName(const char* id, const char* name) {
 
 void KeepInWorkingDirectory(char* name) {
   for (; *name; ++name) *name = SafeNameChar(*name);
-}
-
-FileOpening OpenOrCreate(const char* path, std::ifstream& in) {
-  in.open(path, std::ios::binary);
-  if (in.is_open()) return FileOpening::kOpened;
-  if (!CreateEmptyFile(path)) return FileOpening::kUnavailable;
-  in.clear();
-  in.open(path, std::ios::binary);
-  return FileOpening::kCreated;
-}
-
-bool CreateEmptyFile(const char* path) {
-  std::ofstream out(path, std::ios::binary | std::ios::app);
-  return static_cast<bool>(out);
 }

@@ -15,13 +15,23 @@ Status WriteAtEnd(File& file, const char* data, size_t n) {
   return file.Append(data, n);
 }
 
-// Opens `path` read-write (created when missing) and takes its lock.
+// Opens `path` read-write (created when missing) and takes its lock. The
+// lock holder before us may have replaced or removed the file (a repair, a
+// publication that created the library in vain): a lock on a file that no
+// longer has the name guards nothing, so the name is opened afresh.
 StoreStatus OpenLocked(const std::string& path, File* file, bool* created) {
-  const Status opened = platform::OpenFile(path, platform::kReadWrite | platform::kCreate, file, created);
-  if (!opened.ok()) return StoreStatus::Failure(StoreStep::kOpen, opened);
-  const Status locked = file->LockExclusive(kLockTimeoutMs);
-  if (!locked.ok()) return StoreStatus::Failure(StoreStep::kLock, locked);
-  return StoreStatus{};
+  for (int attempt = 0;; ++attempt) {
+    const Status opened = platform::OpenFile(path, platform::kReadWrite | platform::kCreate, file, created);
+    if (!opened.ok()) return StoreStatus::Failure(StoreStep::kOpen, opened);
+    const Status locked = file->LockExclusive(kLockTimeoutMs);
+    if (!locked.ok()) return StoreStatus::Failure(StoreStep::kLock, locked);
+    bool same = false;
+    const Status named = file->IsNamedBy(path, &same);
+    if (!named.ok()) return StoreStatus::Failure(StoreStep::kOpen, named);
+    if (same) return StoreStatus{};
+    if (attempt == 100) return StoreStatus{StoreStep::kLock, ETIMEDOUT};
+    file->Close();
+  }
 }
 
 // Runs `clash` over every whole record of the locked file.
@@ -79,11 +89,23 @@ StoreStatus AppendWhole(File& file, const std::string& path, const std::string& 
 
 StoreStatus RecordReader::Open(const std::string& path, WhenMissing missing, bool* created) {
   *created = false;
-  Status opened = platform::OpenFile(path, platform::kRead, &file_, nullptr);
-  if (!opened.ok() && opened.error == ENOENT && missing == WhenMissing::kCreate) {
-    opened = platform::OpenFile(path, platform::kRead | platform::kCreate, &file_, created);
+  const Status opened = platform::OpenFile(path, platform::kRead, &file_, nullptr);
+  if (opened.ok()) return status_;
+  if (missing == WhenMissing::kFail) {
+    status_ = StoreStatus::Failure(StoreStep::kOpen, opened);
+    return status_;
   }
-  if (!opened.ok()) status_ = StoreStatus::Failure(StoreStep::kOpen, opened);
+  // Made to exist without truncating: a file that is there but cannot be
+  // read keeps its bytes, and then simply has nothing to give.
+  platform::File made;
+  const Status create = platform::OpenFile(path, platform::kCreate, &made, nullptr);
+  if (!create.ok()) {
+    status_ = StoreStatus::Failure(StoreStep::kOpen, opened.error == ENOENT ? create : opened);
+    return status_;
+  }
+  made.Close();
+  *created = true;
+  platform::OpenFile(path, platform::kRead, &file_, nullptr);
   return status_;
 }
 
@@ -143,31 +165,48 @@ StoreStatus AppendRecords(const std::string& path, const std::string& bytes, siz
 
 // ---- Replacing ------------------------------------------------------------
 
-StoreStatus ReplaceFileWith(const std::string& path, const std::string& bytes) {
+Replacement::~Replacement() { Abandon(); }
+
+void Replacement::Abandon() {
+  temp_.Close();
+  if (!temp_path_.empty()) platform::RemoveFile(temp_path_);
+  temp_path_.clear();
+}
+
+StoreStatus Replacement::Begin(const std::string& path) {
+  Abandon();
+  path_ = path;
   // The target itself must be writable (a directory of that name, say, is
   // not), checked without touching what it holds.
   if (!platform::WritableOrMissing(path)) return StoreStatus{StoreStep::kOpen, EACCES};
-  File temp;
-  std::string temp_path;
-  const Status opened = platform::CreateTemporaryBeside(path, &temp, &temp_path);
-  if (!opened.ok()) return StoreStatus::Failure(StoreStep::kOpen, opened);
-  StoreStatus status;
-  Status step = WriteAtEnd(temp, bytes.data(), bytes.size());
-  if (!step.ok()) status = StoreStatus::Failure(StoreStep::kWrite, step);
-  if (status.ok() && !(step = temp.Sync()).ok()) status = StoreStatus::Failure(StoreStep::kSync, step);
-  if (status.ok() && !(step = temp.Close()).ok()) status = StoreStatus::Failure(StoreStep::kWrite, step);
-  if (status.ok() && !(step = platform::ReplaceFile(temp_path, path)).ok()) {
-    status = StoreStatus::Failure(StoreStep::kReplace, step);
+  const Status opened = platform::CreateTemporaryBeside(path, &temp_, &temp_path_);
+  if (!opened.ok()) {
+    temp_path_.clear();
+    return StoreStatus::Failure(StoreStep::kOpen, opened);
   }
-  if (!status.ok()) {
-    temp.Close();
-    platform::RemoveFile(temp_path);
-    return status;
-  }
-  step = platform::SyncDirectoryOf(path);
-  if (!step.ok()) return StoreStatus::Failure(StoreStep::kSync, step);
-  return status;
+  return StoreStatus{};
 }
+
+StoreStatus Replacement::Commit(const std::string& bytes) {
+  if (!temp_.is_open()) return StoreStatus{StoreStep::kOpen, EBADF};
+  Status step = WriteAtEnd(temp_, bytes.data(), bytes.size());
+  if (!step.ok()) return StoreStatus::Failure(StoreStep::kWrite, step);
+  if (!(step = temp_.Sync()).ok()) return StoreStatus::Failure(StoreStep::kSync, step);
+  if (!(step = temp_.Close()).ok()) return StoreStatus::Failure(StoreStep::kWrite, step);
+  if (!(step = platform::ReplaceFile(temp_path_, path_)).ok()) return StoreStatus::Failure(StoreStep::kReplace, step);
+  temp_path_.clear();
+  if (!(step = platform::SyncDirectoryOf(path_)).ok()) return StoreStatus::Failure(StoreStep::kSync, step);
+  return StoreStatus{};
+}
+
+StoreStatus ReplaceFileWith(const std::string& path, const std::string& bytes) {
+  Replacement replacement;
+  const StoreStatus begun = replacement.Begin(path);
+  if (!begun.ok()) return begun;
+  return replacement.Commit(bytes);
+}
+
+bool DataFileExists(const std::string& path) { return platform::PathExists(path); }
 
 PublishResult PublishPaper(const std::string& library, const std::string& question_file,
                            const std::string& question_bytes, const std::string& header_bytes) {
@@ -175,9 +214,18 @@ PublishResult PublishPaper(const std::string& library, const std::string& questi
   File lib;
   bool created = false;
   result.header = OpenLocked(library, &lib, &created);
-  if (!result.header.ok()) return result;
+  // A library that is busy beyond the time-out gets nothing written; one
+  // that cannot be opened at all gets the questions, then fails its header.
+  if (!result.header.ok() && !result.header.openFailed()) return result;
   result.questions = ReplaceFileWith(question_file, question_bytes);
-  if (!result.questions.ok()) return result;
+  if (!result.questions.ok()) {
+    // A library created only to be locked is taken away again, so a failed
+    // publication leaves the folder as it found it.
+    uint64_t size = 0;
+    if (created && lib.Size(&size).ok() && size == 0) platform::RemoveFile(library);
+    return result;
+  }
+  if (!result.header.ok()) return result;
   result.header = CutPartialTail(lib, library, header_bytes.size());
   if (!result.header.ok()) return result;
   uint64_t size = 0;
@@ -193,15 +241,9 @@ PublishResult PublishPaper(const std::string& library, const std::string& questi
 // ---- Locks held by a caller ------------------------------------------------
 
 StoreStatus FileLock::Lock(const std::string& path, bool create) {
-  if (create) {
-    bool created = false;
-    return OpenLocked(path, &file_, &created);
-  }
-  const Status opened = platform::OpenFile(path, platform::kReadWrite, &file_, nullptr);
-  if (!opened.ok()) return StoreStatus::Failure(StoreStep::kOpen, opened);
-  const Status locked = file_.LockExclusive(kLockTimeoutMs);
-  if (!locked.ok()) return StoreStatus::Failure(StoreStep::kLock, locked);
-  return StoreStatus{};
+  if (!create && !platform::PathExists(path)) return StoreStatus{StoreStep::kOpen, ENOENT};
+  bool created = false;
+  return OpenLocked(path, &file_, &created);
 }
 
 // ---- Partial tails ---------------------------------------------------------

@@ -50,14 +50,19 @@ struct StoreStatus {
 // What to do when a file to load is missing.
 enum class WhenMissing {
   kFail,    // an open failure (ENOENT)
-  kCreate,  // create it empty (never truncating) and load nothing
+  kCreate,  // create it empty (never truncating) and load nothing; a file
+            // that exists but cannot be opened counts as just created
 };
 
 // The outcome of a load.
 struct LoadResult {
   StoreStatus status;
   bool created = false;  // the file was missing and has been created empty
+  bool opened = false;   // the file was open for reading (false after a
+                         // creation that still left it unreadable)
   size_t records = 0;    // whole records handed over
+  // True when the file could be read (to its end or to the limit).
+  bool readable() const { return status.ok() && opened; }
 };
 
 // Reads the whole records of size `record_size` of one file in order, a
@@ -66,8 +71,12 @@ class RecordReader {
  public:
   RecordReader(size_t record_size) : record_size_(record_size) {}
 
-  // Opens `path` for reading. *created tells whether it was just created.
+  // Opens `path` for reading. With kCreate, a file that cannot be opened is
+  // made to exist (never truncated) and *created is set; when it still
+  // cannot be read, the status is ok but is_open() is false and there are
+  // no records.
   StoreStatus Open(const std::string& path, WhenMissing missing, bool* created);
+  bool is_open() const { return file_.is_open(); }
   // Points *record at the next whole record's bytes (valid until the next
   // call). Returns false at the end of the data or on a read error, which
   // status() then tells apart.
@@ -97,6 +106,7 @@ LoadResult ScanFile(const std::string& path, WhenMissing missing, size_t limit, 
   LoadResult result;
   RecordReader reader(Record::kRecordSize);
   result.status = reader.Open(path, missing, &result.created);
+  result.opened = reader.is_open();
   if (!result.status.ok()) return result;
   Record record;
   const char* bytes = nullptr;
@@ -155,14 +165,44 @@ struct PublishResult {
 // Publishes a paper: holding the library's lock across both steps, writes
 // `question_bytes` to a new file beside `question_file`, syncs it and renames
 // it over the old one, then appends `header_bytes` to `library`. When the
-// question file fails, the header is not appended. When the library cannot
-// be opened or locked, nothing is written and that failure is the header's.
+// question file fails, the header is not appended (and a library created
+// for the lock is removed again). When the library cannot be opened, the
+// question file is still replaced and the header fails; when its lock
+// cannot be had in time, nothing is written and that is the header's
+// failure.
 PublishResult PublishPaper(const std::string& library, const std::string& question_file,
                            const std::string& question_bytes, const std::string& header_bytes);
 
-// Replaces `path` whole with `bytes`: written beside it, synced, renamed over
-// it and the directory synced. A reader sees the old or the new file, whole.
+// A whole-file replacement in two steps, so a caller can find out that the
+// file cannot be written before it does the work of making its content.
+// The new content is written beside the file, synced, renamed over it and
+// the directory synced: a reader sees the old or the new file, whole.
+class Replacement {
+ public:
+  Replacement() = default;
+  Replacement(const Replacement&) = delete;
+  Replacement& operator=(const Replacement&) = delete;
+  // Removes the file begun beside the target unless Commit succeeded.
+  ~Replacement();
+
+  // Checks that `path` may be replaced and creates the file beside it.
+  StoreStatus Begin(const std::string& path);
+  // Writes `bytes` as the new content and puts it in place.
+  StoreStatus Commit(const std::string& bytes);
+
+ private:
+  void Abandon();
+
+  std::string path_;
+  std::string temp_path_;
+  platform::File temp_;
+};
+
+// Begin and Commit in one.
 StoreStatus ReplaceFileWith(const std::string& path, const std::string& bytes);
+
+// True when `path` names an existing file (or directory).
+bool DataFileExists(const std::string& path);
 
 // ---- Locks held by a caller ------------------------------------------------
 

@@ -196,3 +196,48 @@ TEST(Store, PublishReplacesQuestionsThenAppendsTheHeader) {
   EXPECT_EQ(dir.read("subjlib.abcdlib"), header);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
+
+TEST(Store, ScanStopsAtCapacityOrWhenTheVisitorSaysSo) {
+  ScratchDir dir;
+  dir.write("f", record("0") + record("1") + record("2") + record("3") + std::string(kSize - 1, '\0'));
+  std::vector<CandidateSkeleton> table;
+  EXPECT_EQ(LoadFile(dir.file("f"), WhenMissing::kFail, 3, &table).records, 3u);
+  EXPECT_EQ(table.size(), 3u);
+  EXPECT_EQ(LoadFile(dir.file("f"), WhenMissing::kFail, 500, &table).records, 4u);
+  int seen = 0;
+  const LoadResult r = ScanFile<CandidateSkeleton>(dir.file("f"), WhenMissing::kFail, 500, [&](CandidateSkeleton& c) {
+    ++seen;
+    return std::string(c.setIDNumber()) != "1";
+  });
+  EXPECT_EQ(r.records, 2u);
+  EXPECT_EQ(seen, 2);
+  dir.write("short", std::string(kSize - 1, '\0'));
+  EXPECT_EQ(LoadFile(dir.file("short"), WhenMissing::kFail, 500, &table).records, 0u);
+}
+
+TEST(Store, ReplacementKeepsTheOldFileUntilCommitAndFollowsTheUmask) {
+  ScratchDir dir;
+  dir.write("q", "old");
+  {
+    Replacement abandoned;
+    ASSERT_TRUE(abandoned.Begin(dir.file("q")).ok());
+  }
+  EXPECT_EQ(dir.read("q"), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+  const mode_t old_mask = ::umask(027);
+  const bool replaced = ReplaceFileWith(dir.file("q"), "new").ok();
+  // The longest name the program composes still fits beside its temporary.
+  const bool longest = ReplaceFileWith(dir.file(std::string(254, 'n')), "whole").ok();
+  const bool appended = AppendRecords(dir.file("a"), record("A1"), kSize).ok();
+  ::umask(old_mask);
+  ASSERT_TRUE(replaced && longest && appended);
+  EXPECT_EQ(dir.read("q"), "new");
+  EXPECT_EQ(dir.read(std::string(254, 'n')), "whole");
+  struct stat st;
+  ASSERT_EQ(::stat(dir.file("q").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  ASSERT_EQ(::stat(dir.file("a").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+}
