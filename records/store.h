@@ -187,7 +187,10 @@ class Replacement {
 
   // Checks that `path` may be replaced and creates the file beside it.
   StoreStatus Begin(const std::string& path);
-  // Writes `bytes` as the new content and puts it in place.
+  // Adds `bytes` to the new content, for content made a piece at a time
+  // (memory then stays constant however large the file grows).
+  StoreStatus Write(const std::string& bytes);
+  // Writes `bytes` as the (rest of the) new content and puts it in place.
   StoreStatus Commit(const std::string& bytes);
 
  private:

@@ -8,50 +8,6 @@
 using platform::File;
 using platform::Status;
 
-FileRewrite::~FileRewrite() { Abandon(); }
-
-void FileRewrite::Abandon() {
-  temp_.Close();
-  if (!temp_path_.empty()) platform::RemoveFile(temp_path_);
-  temp_path_.clear();
-}
-
-StoreStatus FileRewrite::Begin(const std::string& path) {
-  Abandon();
-  path_ = path;
-  failed_ = StoreStatus{};
-  if (!platform::WritableOrMissing(path)) failed_ = StoreStatus{StoreStep::kOpen, EACCES};
-  if (!failed_.ok()) return failed_;
-  const Status opened = platform::CreateTemporaryBeside(path, &temp_, &temp_path_);
-  if (!opened.ok()) {
-    temp_path_.clear();
-    failed_ = StoreStatus::Failure(StoreStep::kOpen, opened);
-  }
-  return failed_;
-}
-
-StoreStatus FileRewrite::Write(const std::string& bytes) {
-  // The first failure sticks, so a caller may check only Commit's answer.
-  if (failed_.ok() && !temp_.is_open()) failed_ = StoreStatus{StoreStep::kOpen, EBADF};
-  if (!failed_.ok()) return failed_;
-  const Status written = temp_.Append(bytes.data(), bytes.size());
-  if (!written.ok()) failed_ = StoreStatus::Failure(StoreStep::kWrite, written);
-  return failed_;
-}
-
-StoreStatus FileRewrite::Commit() {
-  if (!Write("").ok()) return failed_;
-  Status step = temp_.Sync();
-  if (!step.ok()) return failed_ = StoreStatus::Failure(StoreStep::kSync, step);
-  if (!(step = temp_.Close()).ok()) return failed_ = StoreStatus::Failure(StoreStep::kWrite, step);
-  if (!(step = platform::ReplaceFile(temp_path_, path_)).ok()) {
-    return failed_ = StoreStatus::Failure(StoreStep::kReplace, step);
-  }
-  temp_path_.clear();
-  if (!(step = platform::SyncDirectoryOf(path_)).ok()) return failed_ = StoreStatus::Failure(StoreStep::kSync, step);
-  return failed_;
-}
-
 StoreStatus ListDataFolder(const std::string& dir, std::vector<std::string>* names) {
   names->clear();
   std::error_code error;

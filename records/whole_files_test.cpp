@@ -7,23 +7,16 @@
 #include "records/candidate_skeleton.h"
 #include "tests/scratch_dir.h"
 
-TEST(WholeFiles, RewritesMadePieceByPieceCopiesAndFolderListings) {
+TEST(WholeFiles, ReplacementsMadePieceByPieceCopiesAndFolderListings) {
   ScratchDir dir;
   const std::string path = dir.file("candidate.abcddata");
   dir.write("candidate.abcddata", "old");
   {
-    FileRewrite rewrite;
-    ASSERT_TRUE(rewrite.Begin(path).ok());
-    ASSERT_TRUE(rewrite.Write("new ").ok());
+    Replacement replacement;
+    ASSERT_TRUE(replacement.Begin(path).ok());
+    ASSERT_TRUE(replacement.Write("new ").ok());
     EXPECT_EQ(dir.read("candidate.abcddata"), "old");  // nothing in place before Commit
-    ASSERT_TRUE(rewrite.Write("content").ok());
-    ASSERT_TRUE(rewrite.Commit().ok());
-  }
-  EXPECT_EQ(dir.read("candidate.abcddata"), "new content");
-  {
-    FileRewrite abandoned;
-    ASSERT_TRUE(abandoned.Begin(path).ok());
-    abandoned.Write("never");
+    ASSERT_TRUE(replacement.Commit("content").ok());
   }
   EXPECT_EQ(dir.read("candidate.abcddata"), "new content");
 
