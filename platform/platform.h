@@ -148,6 +148,19 @@ void ClearTerminal();
 // Puts the terminal's mode back if a pause changed it (before exiting).
 void RestoreTerminal();
 
+// ---- Passwords ------------------------------------------------------------
+
+// How reading a hidden line from the terminal went.
+enum class HiddenLine {
+  kRead,        // *line holds what was typed, without its line end
+  kNoTerminal,  // standard input is not a terminal: nothing was read
+  kEnded,       // input ended (or failed) before a line end
+};
+
+// Reads one line typed on the terminal at standard input without showing
+// it, restoring the terminal's mode on every way out (Ctrl-C included).
+HiddenLine ReadHiddenLine(std::string* line);
+
 // ---- Clock ----------------------------------------------------------------
 
 // Milliseconds of real time from a monotonic clock (its zero is arbitrary).

@@ -5,9 +5,11 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -230,5 +232,50 @@ bool WritableOrMissing(const std::string& path) {
 }
 
 void MakeNameSafeForSystem(std::string*) {}
+
+namespace {
+
+// The terminal's mode before a hidden read, for the signal handler to put
+// back before the signal ends the program.
+struct termios hiddenSaved;
+
+void RestoreAfterSignal(int sig) {
+  ::tcsetattr(STDIN_FILENO, TCSANOW, &hiddenSaved);
+  ::signal(sig, SIG_DFL);
+  ::raise(sig);
+}
+
+}  // namespace
+
+HiddenLine ReadHiddenLine(std::string* line) {
+  line->clear();
+  if (!::isatty(STDIN_FILENO) || ::tcgetattr(STDIN_FILENO, &hiddenSaved) != 0) return HiddenLine::kNoTerminal;
+  struct sigaction restore = {}, oldInt = {}, oldTerm = {}, oldHup = {};
+  restore.sa_handler = RestoreAfterSignal;
+  ::sigaction(SIGINT, &restore, &oldInt);
+  ::sigaction(SIGTERM, &restore, &oldTerm);
+  ::sigaction(SIGHUP, &restore, &oldHup);
+  struct termios hidden = hiddenSaved;
+  hidden.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+  hidden.c_lflag |= ECHONL;  // the Enter still moves to a new line
+  ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+  HiddenLine outcome = HiddenLine::kEnded;
+  for (;;) {
+    char c = 0;
+    const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    if (c == '\n') {
+      outcome = HiddenLine::kRead;
+      break;
+    }
+    *line += c;
+  }
+  ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hiddenSaved);
+  ::sigaction(SIGINT, &oldInt, nullptr);
+  ::sigaction(SIGTERM, &oldTerm, nullptr);
+  ::sigaction(SIGHUP, &oldHup, nullptr);
+  return outcome;
+}
 
 }  // namespace platform

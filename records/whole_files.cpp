@@ -8,6 +8,30 @@
 using platform::File;
 using platform::Status;
 
+StoreStatus ReadWholeFile(const std::string& path, std::string* bytes) {
+  bytes->clear();
+  File file;
+  Status step = platform::OpenFile(path, platform::kRead, &file, nullptr);
+  if (!step.ok()) return StoreStatus::Failure(StoreStep::kOpen, step);
+  char buffer[1 << 16];
+  for (;;) {
+    size_t got = 0;
+    step = file.Read(buffer, sizeof buffer, &got);
+    if (!step.ok()) return StoreStatus::Failure(StoreStep::kRead, step);
+    if (got == 0) return StoreStatus{};
+    bytes->append(buffer, got);
+  }
+}
+
+StoreStatus DataFileSize(const std::string& path, uint64_t* size) {
+  *size = 0;
+  File file;
+  Status step = platform::OpenFile(path, platform::kRead, &file, nullptr);
+  if (!step.ok()) return StoreStatus::Failure(StoreStep::kOpen, step);
+  if (!(step = file.Size(size)).ok()) return StoreStatus::Failure(StoreStep::kRead, step);
+  return StoreStatus{};
+}
+
 StoreStatus ListDataFolder(const std::string& dir, std::vector<std::string>* names) {
   names->clear();
   std::error_code error;

@@ -8,9 +8,17 @@
 #include "platform/platform.h"
 #include "records/store.h"
 
-// Whole-file work of the store, for the companion tool: copies into a
-// backup folder and the list of a folder's files. Failures come back as
+// Whole-file work of the store, for the companion tool: text files read
+// whole, copies into a backup folder and the list of a folder's files. Failures come back as
 // StoreStatus values, as everywhere in the store.
+
+// Reads the whole of the file `path` into *bytes (for the text files the
+// tool imports; data files are read a record at a time).
+StoreStatus ReadWholeFile(const std::string& path, std::string* bytes);
+
+// Puts the size of the file `path` in bytes into *size; the error is ENOENT
+// when it does not exist.
+StoreStatus DataFileSize(const std::string& path, uint64_t* size);
 
 // Puts into *names the names of the plain files in the folder `dir`, sorted
 // byte by byte.
