@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -250,4 +251,153 @@ TEST(AdminTool, ExportedPapersImportToIdenticalQuestionRecords) {
   EXPECT_EQ(lines[2].substr(0, 34), "2\tAgain aiken\tJane Doe\tForm 2\t3\t6\t");
   EXPECT_NE(lines[2].find(" | "), std::string::npos);
   EXPECT_EQ(lines[3].substr(lines[3].size() - 8), "\tmissing");
+}
+
+TEST(AdminTool, ExportedResultsReadBackWithEveryAwkwardText) {
+  ScratchDir dir;
+  const std::string rows[] = {
+      resultBytes("Smith, \"Jo\"\nLine two", "C1", 200.0 / 3, 75.5, "7/12/2026 | Monday", "9:5:7", "+254 700"),
+      resultBytes("=SUM(A1)", "C2", 100, 12, "not a date", "25:00:00", "@home"),
+      resultBytes("Jos\xE9 M\xC3\xBCller", "C1", std::nan(""), HUGE_VAL, "29/2/2027 | Monday", "", "-1"),
+  };
+  for (const std::string& r : rows) dir.append(CandiDatefilex, r);
+  dir.append(CandiDatefilex, "partial tail");
+
+  const ProgramRun csv = admin(dir, {"export-results", "--bom", "-o", "results.csv"});
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  const std::string text = dir.read("results.csv");
+  ASSERT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
+  const auto table = readCsv(text.substr(3));
+  ASSERT_EQ(table.size(), 4u) << text;
+  EXPECT_EQ(table[0], (std::vector<std::string>{"number", "name", "id", "subject", "score", "time_taken", "date",
+                                                 "weekday", "time", "level", "country", "email", "contact"}));
+  EXPECT_EQ(table[1], (std::vector<std::string>{"1", "Smith, \"Jo\"\nLine two", "C1", "Maths, part 1", "66.66666666666667",
+                                                 "75.5", "2026-12-07", "Monday", "09:05:07", "Grade 9", "", "",
+                                                 "'+254 700"}));
+  EXPECT_EQ(table[2], (std::vector<std::string>{"2", "'=SUM(A1)", "C2", "Maths, part 1", "100", "12", "not a date", "",
+                                                 "25:00:00", "Grade 9", "", "", "'@home"}));
+  // Latin-1 bytes become UTF-8, valid UTF-8 passes; non-finite numbers
+  // are empty; 29 February 2027 is no date.
+  EXPECT_EQ(table[3], (std::vector<std::string>{"3", "Jos\xC3\xA9 M\xC3\xBCller", "C1", "Maths, part 1", "", "",
+                                                 "29/2/2027 | Monday", "Monday", "", "Grade 9", "", "", "'-1"}));
+
+  const ProgramRun json = admin(dir, {"export-results", "--format", "jsonl", "--candidate", "C1"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_EQ(json.out,
+            "{\"number\":1,\"name\":\"Smith, \\\"Jo\\\"\\nLine two\",\"id\":\"C1\",\"subject\":\"Maths, part 1\","
+            "\"score\":66.66666666666667,\"time_taken\":75.5,\"date\":\"2026-12-07\",\"weekday\":\"Monday\","
+            "\"time\":\"09:05:07\",\"level\":\"Grade 9\",\"country\":\"\",\"email\":\"\",\"contact\":\"+254 700\"}\n"
+            "{\"number\":3,\"name\":\"Jos\xC3\xA9 M\xC3\xBCller\",\"id\":\"C1\",\"subject\":\"Maths, part 1\","
+            "\"score\":null,\"time_taken\":null,\"date\":\"29/2/2027 | Monday\",\"weekday\":\"Monday\","
+            "\"time\":\"\",\"level\":\"Grade 9\",\"country\":\"\",\"email\":\"\",\"contact\":\"-1\"}\n");
+
+  // No results file: only the header row, and nothing created.
+  ScratchDir empty;
+  const ProgramRun none = admin(empty, {"export-results"});
+  EXPECT_EQ(none.status, 0);
+  EXPECT_EQ(none.out, "number,name,id,subject,score,time_taken,date,weekday,time,level,country,email,contact\r\n");
+  EXPECT_FALSE(empty.exists(CandiDatefilex));
+}
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// A folder with one of every problem check knows.
+void addEveryProblem(const ScratchDir& dir) {
+  addTutorAccount(dir, kTutor);
+  addTutorAccount(dir, kOtherTutor);
+  dir.append(accountRegFileTutor, RecordBytes(TutorLayout(), {{"IDNumber", "T1", 0}, {"logInPassword", "", 0}}));
+  dir.append(accountRegFileTutor, RecordBytes(TutorLayout(), {{"IDNumber", "T4", 0},
+                                                              {"candiNames", std::string(100, 'x'), 0},
+                                                              {"logInPassword", "", 5}}));
+  addCandidateAccount(dir, kCandidate);
+  dir.write(std::string(accountRegFileCandi) + ".partial", "old");
+  addPaper(dir, kTutor, "Maths", sampleQuestions(3));
+  addPaper(dir, kTutor, "Maths", sampleQuestions(2));
+  std::filesystem::remove(dir.file(addPaper(dir, kOtherTutor, "Physics", sampleQuestions(2))));
+  dir.append(addPaper(dir, kTutor, "Chem", sampleQuestions(2)), questionFileBytes(sampleQuestions(1)));
+  dir.append(SubjectFile, RecordBytes(PaperLayout(), {{"subjectName", "Bio", 0},
+                                                      {"candiNames", "Jane Doe", 0},
+                                                      {"paperLevel", "Form 2", 0}}));
+  dir.write("Old_Form 1_Nobody.abcd", RecordBytes(QuestionLayout(), {{"question", "q", 0}, {"answer", "", 7}}));
+  addResult(dir, kCandidate, "Maths", 50, 10);
+  dir.append(CandiDatefilex, resultBytes("Ann Lee", "C1", std::nan(""), -1, "7/12/2026 | Monday", "9:5:7"));
+  dir.append(CandiDatefilex, "xyz");
+}
+
+}  // namespace
+
+TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
+  ScratchDir dir;
+  addEveryProblem(dir);
+  const ProgramRun check = admin(dir, {"check"});
+  EXPECT_EQ(check.status, 1);
+  EXPECT_EQ(linesOf(check.out), (std::vector<std::string>{
+      "Old_Form 1_Nobody.abcd: record 1: correct option 7 is outside 1 to 4",
+      "Old_Form 1_Nobody.abcd: no library header names this question file",
+      "accDataCdata.abcdAcc.partial: bytes the store cut from a partial record, kept for a person to look at",
+      "accDataTtor.abcdAcc: record 3: password 0 is outside 1 to 9000000",
+      "accDataTtor.abcdAcc: record 3: ID \"T1\" already registered in record 1",
+      "accDataTtor.abcdAcc: record 4: text field candiNames has no terminating NUL",
+      "candidate.abcddata: record 2: score nan is not a number from 0 to 100",
+      "candidate.abcddata: record 2: time taken -1 is not a number of seconds from 0",
+      "candidate.abcddata: 3 bytes after the last whole record",
+      "subjlib.abcdlib: record 1: superseded by record 2, which names the same question file "
+      "\"Maths_Form 2_Jane Doe.abcd\"",
+      "subjlib.abcdlib: record 3: question file \"Physics_Form 3_Jon Roe.abcd\" is missing",
+      "subjlib.abcdlib: record 4: question count 2 but \"Chem_Form 2_Jane Doe.abcd\" holds 3 whole questions",
+      "subjlib.abcdlib: record 5: question count 0 is outside 1 to 1000",
+      "subjlib.abcdlib: record 5: minutes 0 are not above 0",
+      "subjlib.abcdlib: record 5: question file \"Bio_Form 2_Jane Doe.abcd\" is missing",
+      "15 problems found",
+  }));
+
+  const auto before = folderContent(dir);
+  const ProgramRun dry = admin(dir, {"repair", "--dry-run"});
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  const std::vector<std::string> changes = {
+      "accDataTtor.abcdAcc: record 4: terminated text field candiNames",
+      "candidate.abcddata: cut 3 bytes after the last whole record into candidate.abcddata.partial",
+      "subjlib.abcdlib: record 1: dropped, superseded by record 2",
+  };
+  EXPECT_EQ(linesOf(dry.out), changes);
+  EXPECT_EQ(folderContent(dir), before);
+
+  const ProgramRun repair = admin(dir, {"repair"});
+  EXPECT_EQ(repair.status, 1) << repair.err;  // what needs a person is left
+  const std::vector<std::string> out = linesOf(repair.out);
+  for (const std::string& change : changes) EXPECT_NE(std::find(out.begin(), out.end(), change), out.end()) << change;
+  EXPECT_EQ(out.back(), "13 problems found");
+  EXPECT_EQ(dir.read("candidate.abcddata.partial"), "xyz");
+  EXPECT_EQ(dir.size(SubjectFile), 4 * static_cast<long long>(kPaperRecordSize));
+  // Every changed file was copied, as it was, into one new backup folder.
+  std::string backup;
+  for (const auto& entry : folderContent(dir)) {
+    if (entry.second == "(folder)") backup = entry.first;
+  }
+  ASSERT_EQ(backup.rfind("quizmora-backup-", 0), 0u) << backup;
+  EXPECT_EQ(backup.size(), std::string("quizmora-backup-20261209-051500").size());
+  for (const char* name : {accountRegFileTutor, CandiDatefilex, SubjectFile}) {
+    EXPECT_EQ(dir.read(backup + "/" + name), before.at(name)) << name;
+  }
+  EXPECT_FALSE(dir.exists(backup + "/" + accountRegFileCandi));
+
+  // Damage a repair can mend on its own leaves a healthy folder.
+  ScratchDir mendable;
+  addTutorAccount(mendable, kTutor);
+  mendable.append(accountRegFileTutor, RecordBytes(TutorLayout(), {{"IDNumber", "T4", 0},
+                                                                   {"institution", std::string(100, 'y'), 0},
+                                                                   {"logInPassword", "", 5}}));
+  addPaper(mendable, kTutor, "Maths", sampleQuestions(3));
+  addPaper(mendable, kTutor, "Maths", sampleQuestions(3));
+  EXPECT_EQ(admin(mendable, {"repair"}).status, 0);
+  const ProgramRun healthy = admin(mendable, {"check"});
+  EXPECT_EQ(healthy.status, 0);
+  EXPECT_EQ(healthy.out, "no problems found\n");
 }
