@@ -13,6 +13,8 @@
 #include "admin/paper_list.h"
 #include "admin/results_export.h"
 
+// The build defines the version from the project's; a build without it
+// still names one.
 #ifndef QUIZMORA_VERSION
 #define QUIZMORA_VERSION "1.0.0"
 #endif
