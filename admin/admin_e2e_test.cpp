@@ -21,6 +21,7 @@
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
 #include "tests/session_script.h"
+#include "tests/tmux_terminal.h"
 
 namespace {
 
@@ -400,4 +401,34 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   const ProgramRun healthy = admin(mendable, {"check"});
   EXPECT_EQ(healthy.status, 0);
   EXPECT_EQ(healthy.out, "no problems found\n");
+}
+
+TEST(AdminTool, PasswordTypedOnTheTerminalIsNotShown) {
+  if (!TmuxTerminal::available()) GTEST_SKIP() << "tmux is not installed";
+  ScratchDir dir;
+  addTutorAccount(dir, kTutor);
+  addPaper(dir, kTutor, "Maths", sampleQuestions(1));
+  const std::string command = std::string("'") + QUIZMORA_ADMIN_BINARY + "' export-paper 1 --tutor T1; echo STATUS=$?";
+  const std::string keepOpen = "; exec sleep 600";  // the window outlives the command
+  {
+    TmuxTerminal terminal(dir.path(), command + keepOpen);
+    ASSERT_TRUE(terminal.started());
+    ASSERT_TRUE(terminal.waitForPrompt("quizmora-admin: password for tutor T1:"));
+    ASSERT_TRUE(terminal.waitUntilReading());
+    terminal.type("1234");
+    terminal.press("Enter");
+    ASSERT_TRUE(terminal.waitFor("STATUS=0")) << terminal.screen();
+    EXPECT_NE(terminal.screen().find("ANSWER: A"), std::string::npos) << terminal.screen();
+    EXPECT_EQ(terminal.screen().find("1234"), std::string::npos) << terminal.screen();
+  }
+  // Ctrl-C at the prompt leaves the terminal echoing again.
+  // (The shell traps the interrupt, so it lives on to report.)
+  TmuxTerminal interrupted(dir.path(), "trap true INT; " + command + "; stty -a" + keepOpen);
+  ASSERT_TRUE(interrupted.started());
+  ASSERT_TRUE(interrupted.waitForPrompt("quizmora-admin: password for tutor T1:"));
+  ASSERT_TRUE(interrupted.waitUntilReading());
+  interrupted.press("C-c");
+  ASSERT_TRUE(interrupted.waitFor("STATUS=130")) << interrupted.screen();
+  ASSERT_TRUE(interrupted.waitFor("speed"));
+  EXPECT_NE(interrupted.screen().find(" echo "), std::string::npos) << interrupted.screen();
 }
