@@ -37,9 +37,9 @@ void PasswordOption(CLI::App& command, AdminOptions& options) {
 }
 
 void DeclareImportPaper(CLI::App& command, AdminOptions& options) {
-  command.add_option("FILE", options.file, "Aiken or GIFT text file of the questions")->required();
-  command.add_option("--tutor", options.tutor, "ID of the tutor the paper is published for")->required();
-  command.add_option("--subject", options.subject, "Subject of the paper (at most 99 bytes)")->required();
+  command.add_option("FILE", options.file, "Aiken or GIFT text file of the questions")->required()->type_name("FILE");
+  command.add_option("--tutor", options.tutor, "ID of the tutor the paper is published for")->required()->type_name("ID");
+  command.add_option("--subject", options.subject, "Subject of the paper (at most 99 bytes)")->required()->type_name("NAME");
   command.add_option("--format", options.format, "Format of FILE (default: gift for a .gift file, aiken otherwise)")
       ->check(CLI::IsMember({"aiken", "gift"}));
   command.add_option("--time", options.time, "Minutes allowed: y = 2 a question (default), n = 1 a question, "
@@ -54,8 +54,8 @@ void DeclareImportPaper(CLI::App& command, AdminOptions& options) {
 }
 
 void DeclareExportPaper(CLI::App& command, AdminOptions& options) {
-  command.add_option("NUMBER", options.number, "Number of the paper, as `papers` lists it")->required();
-  command.add_option("--tutor", options.tutor, "ID of the paper's author")->required();
+  command.add_option("NUMBER", options.number, "Number of the paper, as `papers` lists it")->required()->type_name("NUMBER");
+  command.add_option("--tutor", options.tutor, "ID of the paper's author")->required()->type_name("ID");
   command.add_option("--format", options.format, "Text format (default: aiken)")
       ->check(CLI::IsMember({"aiken", "gift"}));
   PasswordOption(command, options);
@@ -67,6 +67,7 @@ void DeclareExportResults(CLI::App& command, AdminOptions& options) {
   command.add_option("--format", options.format, "Output format (default: csv)")
       ->check(CLI::IsMember({"csv", "jsonl"}));
   command.add_option("--candidate", options.candidate, "Only the results of the candidate with this ID")
+      ->type_name("ID")
       ->each([&options](const std::string&) { options.hasCandidate = true; });
   command.add_flag("--bom", options.bom, "Start the output with a UTF-8 byte-order mark");
   command.add_option("-o", options.output, "Write to FILE (replaced atomically) instead of standard output")
