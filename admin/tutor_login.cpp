@@ -1,5 +1,6 @@
 #include "admin/tutor_login.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 
@@ -21,15 +22,12 @@ int ReadPassword(const std::string& id, bool fromStdin, std::string* password) {
     if (!password->empty() && password->back() == '\r') password->pop_back();
     return kExitDone;
   }
-  const std::string prompt = "quizmora-admin: password for tutor " + id + ": ";
-  std::fwrite(prompt.data(), 1, prompt.size(), stderr);
   std::fflush(stderr);
-  switch (platform::ReadHiddenLine(password)) {
+  switch (platform::ReadHiddenLine("quizmora-admin: password for tutor " + id + ": ", password)) {
     case platform::HiddenLine::kRead: return kExitDone;
     case platform::HiddenLine::kEnded: Complain("no password typed"); return kExitFailed;
     case platform::HiddenLine::kNoTerminal: break;
   }
-  std::fputc('\n', stderr);
   Complain("no terminal to read the password from: give it on standard input with --password-stdin");
   return kExitUsage;
 }

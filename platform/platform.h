@@ -157,9 +157,10 @@ enum class HiddenLine {
   kEnded,       // input ended (or failed) before a line end
 };
 
-// Reads one line typed on the terminal at standard input without showing
-// it, restoring the terminal's mode on every way out (Ctrl-C included).
-HiddenLine ReadHiddenLine(std::string* line);
+// When standard input is a terminal, writes `prompt` on standard error and
+// reads one line typed there without showing it, restoring the terminal's
+// mode on every way out (Ctrl-C included).
+HiddenLine ReadHiddenLine(const std::string& prompt, std::string* line);
 
 // ---- Clock ----------------------------------------------------------------
 

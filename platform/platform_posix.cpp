@@ -247,9 +247,15 @@ void RestoreAfterSignal(int sig) {
 
 }  // namespace
 
-HiddenLine ReadHiddenLine(std::string* line) {
+HiddenLine ReadHiddenLine(const std::string& prompt, std::string* line) {
   line->clear();
   if (!::isatty(STDIN_FILENO) || ::tcgetattr(STDIN_FILENO, &hiddenSaved) != 0) return HiddenLine::kNoTerminal;
+  for (size_t done = 0; done < prompt.size();) {
+    const ssize_t n = ::write(STDERR_FILENO, prompt.data() + done, prompt.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
   struct sigaction restore = {}, oldInt = {}, oldTerm = {}, oldHup = {};
   restore.sa_handler = RestoreAfterSignal;
   ::sigaction(SIGINT, &restore, &oldInt);
