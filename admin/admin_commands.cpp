@@ -109,6 +109,21 @@ int RunAdmin(int argc, char** argv) {
     command.declare(*sub, options);
     sub->callback([&chosen, &command]() { chosen = &command; });
   }
+  // A command word that names no command is said as such (CLI11 would only
+  // say that a command is missing).
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (word == "-C") {
+      ++i;
+      continue;
+    }
+    if (word.empty() || word[0] == '-') continue;
+    bool known = false;
+    for (const AdminCommand& command : kCommands) known = known || word == command.name;
+    if (known) break;
+    Complain("unknown command: " + word + " (see quizmora-admin --help)");
+    return kExitUsage;
+  }
   // CLI11 reports parse errors by exception; they are caught here, at the one
   // parse call, and everything after reports failure by return value.
   try {
