@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "platform/platform.h"
+
 // Writes a data file so that what the screen reports as saved survives a
 // crash or a power loss.
 //
 // kAppend adds to the end of the file (created when missing); every Write is
-// a single write(2) of whole records, so a crash can never leave half a
+// a single write of whole records, so a crash can never leave half a
 // record behind the last whole one.
 // kReplace writes a temporary file beside the target; Commit renames it over
 // the target, so the old file stays whole until the new one is complete.
@@ -35,7 +37,7 @@ class DurableFile {
  private:
   void Abandon();
 
-  int fd_ = -1;
+  platform::File file_;
   Mode mode_ = kAppend;
   bool failed_ = false;
   std::string path_;

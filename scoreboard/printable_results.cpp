@@ -73,7 +73,7 @@ bool reportNotSaved() {
 
 bool printResults(char* name) {
   std::strcat(name, printableExtension);
-  KeepInWorkingDirectory(name);
+  KeepInWorkingDirectory(name, kPrintableNameRoom);
   if (fileExists(name) && !overwriteChosen()) return false;
 
   // Written beside the old file and renamed over it once complete and on
