@@ -189,9 +189,11 @@ int readIntChoice() {
 }
 
 void endProgram(int status) {
-  platform::RestoreTerminal();
+  // Flushed first: the last screen is shown in the console's modes it was
+  // written for.
   std::cout.flush();
   std::cerr.flush();
+  platform::RestoreTerminal();
   std::exit(status);
 }
 
