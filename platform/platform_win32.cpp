@@ -13,10 +13,12 @@
 #undef ReplaceFile
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
+#include <locale>
 
 #include "platform/windows_names.h"
 
@@ -446,9 +448,33 @@ long ReadConsoleText(HANDLE h, char* dst, size_t n) {
   return bytes > 0 ? bytes : -1;
 }
 
+// The C library of MinGW prints a NaN without its sign, where the GNU C
+// library prints "-nan": every stream of the program gets this printer of
+// doubles, so a damaged score shows the same on both systems.
+class SignedNanPut : public std::num_put<char> {
+ protected:
+  iter_type do_put(iter_type out, std::ios_base& stream, char fill, double value) const override {
+    if (!std::isnan(value) || !std::signbit(value)) return std::num_put<char>::do_put(out, stream, fill, value);
+    std::string text = (stream.flags() & std::ios_base::uppercase) ? "-NAN" : "-nan";
+    const std::streamsize width = stream.width();
+    stream.width(0);
+    const size_t pad = width > static_cast<std::streamsize>(text.size()) ? static_cast<size_t>(width) - text.size() : 0;
+    const std::ios_base::fmtflags adjust = stream.flags() & std::ios_base::adjustfield;
+    if (adjust == std::ios_base::left) text.append(pad, fill);
+    else if (adjust == std::ios_base::internal) text.insert(1, pad, fill);
+    else text.insert(0, pad, fill);
+    for (char c : text) *out++ = c;
+    return out;
+  }
+};
+
 }  // namespace
 
 void PrepareConsole() {
+  const std::locale numbers(std::locale(), new SignedNanPut);
+  std::locale::global(numbers);
+  std::cout.imbue(numbers);
+  std::cerr.imbue(numbers);
   // No CR before each line end, on the way out or in.
   ::_setmode(::_fileno(stdin), _O_BINARY);
   ::_setmode(::_fileno(stdout), _O_BINARY);
