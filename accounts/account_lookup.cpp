@@ -1,11 +1,18 @@
 #include "accounts/account_lookup.h"
 
-#include "records/data_files.h"
+#include <cstring>
 
-bool OpenAccountFile(const char* path, std::ifstream& in) {
-  // When the file can be neither opened nor created (an unwritable
-  // directory, a file without read permission) the caller gives up instead
-  // of retrying for ever.
-  OpenOrCreate(path, in);
-  return in.is_open();
+bool AccountHasId(const char* bytes, const char* id) {
+  // Decoding keeps at most width-1 bytes of a text, so compare exactly those.
+  static const FieldLayout* const field = FindField(CandidateLayout(), "IDNumber");
+  const char* stored = bytes + field->offset;
+  const size_t length = strnlen(stored, field->width - 1);
+  return std::strlen(id) == length && std::memcmp(stored, id, length) == 0;
+}
+
+StoreStatus AppendNewAccount(const char* path, const std::string& bytes, const char* id, bool* duplicate) {
+  const std::string wanted = id;
+  return AppendRecords(path, bytes, bytes.size(),
+                       [&wanted](const char* record) { return AccountHasId(record, wanted.c_str()); },
+                       duplicate);
 }

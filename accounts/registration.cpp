@@ -1,14 +1,13 @@
 #include "accounts/registration.h"
 
 #include <iostream>
-#include <sstream>
 
 #include "accounts/account_lookup.h"
 #include "console/console_io.h"
 #include "console/number_entry.h"
 #include "console/working_record.h"
 #include "records/data_files.h"
-#include "records/durable_file.h"
+#include "records/store.h"
 
 namespace {
 
@@ -57,17 +56,75 @@ int enterCandidatePassword() {
       nullptr, false, true});
 }
 
-// Appends `account` (encoded by its own stream operation) to its file and
-// reports the outcome. Returns true when the record is safely stored.
+// Shows that another account holds the ID just typed (found by the check
+// before the form goes on, or by the one under the file's lock).
+void showTutorDuplicate() {
+  std::cout << "\n\tSorry... Id you entered already exists, try again with a different ID number.\n" << std::endl;
+  pauseScreen();
+}
+
+void showCandidateDuplicate() {
+  std::cout << "\n\tSorry... Id/Passport Number you entered already exists, try again with a different ID number.\n"
+            << std::endl;
+  pauseScreen();
+}
+
+void askTutorID() {
+  do {
+    readNonEmptyLine("\nYour ID/Passport Number          : ", abcdData.tutorID, kTextLimit);
+  } while (noDuplicateIDTUTOR(abcdData.tutorID));
+}
+
+void askCandidateID() {
+  do {
+    readNonEmptyLine("\n Your ID/Passport Number   : ", abcdData.candidateID, kTextLimit);
+  } while (noDuplicateIDSTUDENT(abcdData.candidateID));
+}
+
+// The account to store holds only what the form asked for: a working
+// record may still carry a subject, a score or a level from earlier use.
+CandidateSkeleton newCandidateAccount(CandidateSkeleton& typed) {
+  CandidateSkeleton account;
+  account.getCandiNames(typed.setCandiNames());
+  account.getIDNumber(typed.setIDNumber());
+  account.getcandiCountry(typed.setcandiCountry());
+  account.getContact(typed.setContact());
+  account.getEmail(typed.setEmail());
+  account.getCandiLevel(typed.setCandiLevel());
+  account.getLogInPassword(typed.setLogInPassword());
+  return account;
+}
+
+TutorSkeleton newTutorAccount(TutorSkeleton& typed) {
+  TutorSkeleton account;
+  static_cast<CandidateSkeleton&>(account) = newCandidateAccount(typed);
+  account.get_Institution(typed.set_Institution());
+  account.get_Deparment(typed.set_Department());
+  return account;
+}
+
+// Appends the account and reports the outcome. When another seat registered
+// the same ID since it was checked, the duplicate is shown, the ID asked for
+// again (`askAgain` stores it in `typed`) and the append retried. Returns
+// true when the record is safely stored.
 template <class Record>
-bool appendAccount(const Record& account, const FormTexts& texts) {
-  std::ostringstream bytes;
-  account.CandidateWrite(bytes);
-  bool opened = false;
-  if (!AppendRecordBytes(texts.path, bytes.str(), &opened)) {
-    std::cerr << (opened ? texts.writeFailure : texts.openFailure);
-    std::cerr.flush();
-    return false;
+bool appendAccount(Record& typed, const FormTexts& texts, void (*showDuplicate)(),
+                   void (*askAgain)(Record&)) {
+  for (;;) {
+    bool duplicate = false;
+    const StoreStatus status =
+        AppendNewAccount(texts.path, EncodeRecord(typed), typed.setIDNumber(), &duplicate);
+    if (status.ok() && duplicate) {
+      showDuplicate();
+      askAgain(typed);
+      continue;
+    }
+    if (!status.ok()) {
+      std::cerr << (status.openFailed() ? texts.openFailure : texts.writeFailure);
+      std::cerr.flush();
+      return false;
+    }
+    break;
   }
   flushInput();
   clearScreen();
@@ -82,9 +139,7 @@ bool registerTutor(TutorSkeleton& tutor, PaperSkeleton& paper) {
   readNonEmptyLine("\nYour Name                        : ", abcdData.tutorName, kTextLimit);
   tutor.getCandiNames(abcdData.tutorName);
   paper.getCandiNames(abcdData.tutorName);
-  do {
-    readNonEmptyLine("\nYour ID/Passport Number          : ", abcdData.tutorID, kTextLimit);
-  } while (noDuplicateIDTUTOR(abcdData.tutorID));
+  askTutorID();
   tutor.getIDNumber(abcdData.tutorID);
   readNonEmptyLine("\nYour Nationality                 : ", abcdData.tutorCountry, kTextLimit);
   tutor.getcandiCountry(abcdData.tutorCountry);
@@ -105,16 +160,18 @@ bool registerTutor(TutorSkeleton& tutor, PaperSkeleton& paper) {
 
   abcdData.passwordValue = enterTutorPassword();
   tutor.getLogInPassword(abcdData.passwordValue);
-  return appendAccount(tutor, kTutorTexts);
+  TutorSkeleton account = newTutorAccount(tutor);
+  return appendAccount<TutorSkeleton>(account, kTutorTexts, showTutorDuplicate, [](TutorSkeleton& a) {
+    askTutorID();
+    a.getIDNumber(abcdData.tutorID);
+  });
 }
 
 bool registerCandidate(CandidateSkeleton& candidate) {
   flushInput();
   readNonEmptyLine("\n Your Name                 : ", abcdData.candidateName, kTextLimit);
   candidate.getCandiNames(abcdData.candidateName);
-  do {
-    readNonEmptyLine("\n Your ID/Passport Number   : ", abcdData.candidateID, kTextLimit);
-  } while (noDuplicateIDSTUDENT(abcdData.candidateID));
+  askCandidateID();
   candidate.getIDNumber(abcdData.candidateID);
   readNonEmptyLine("\n Your Nationality          : ", abcdData.candidateCountry, kTextLimit);
   candidate.getcandiCountry(abcdData.candidateCountry);
@@ -127,7 +184,18 @@ bool registerCandidate(CandidateSkeleton& candidate) {
 
   abcdData.passwordValue = enterCandidatePassword();
   candidate.getLogInPassword(abcdData.passwordValue);
-  return appendAccount(candidate, kCandidateTexts);
+  CandidateSkeleton account = newCandidateAccount(candidate);
+  // Pending input is discarded before the message, as the check does once
+  // there is a record to compare with.
+  auto showDuplicate = [] {
+    flushInput();
+    showCandidateDuplicate();
+  };
+  return appendAccount<CandidateSkeleton>(account, kCandidateTexts, +showDuplicate,
+                       [](CandidateSkeleton& a) {
+                         askCandidateID();
+                         a.getIDNumber(abcdData.candidateID);
+                       });
 }
 
 bool noDuplicateIDTUTOR(const char* id) {
@@ -140,19 +208,17 @@ bool noDuplicateIDTUTOR(const char* id) {
     return false;
   }
   if (!search.found) return false;
-  std::cout << "\n\tSorry... Id you entered already exists, try again with a different ID number.\n" << std::endl;
-  pauseScreen();
+  showTutorDuplicate();
   return true;
 }
 
 bool noDuplicateIDSTUDENT(const char* id) {
   // The candidate side prints nothing when its file is unavailable.
-  const AccountSearch search = FindAccount<CandidateSkeleton>(accountRegFileCandi, id, nullptr);
+  const AccountSearch search =
+      FindAccount<CandidateSkeleton>(accountRegFileCandi, id, nullptr);
   // Pending input is discarded once there is a record to compare with.
   if (search.records > 0) flushInput();
   if (!search.found) return false;
-  std::cout << "\n\tSorry... Id/Passport Number you entered already exists, try again with a different ID number.\n"
-            << std::endl;
-  pauseScreen();
+  showCandidateDuplicate();
   return true;
 }

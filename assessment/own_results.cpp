@@ -1,6 +1,5 @@
 #include "assessment/own_results.h"
 
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <string>
@@ -11,7 +10,7 @@
 #include "console/product.h"
 #include "console/working_record.h"
 #include "records/data_files.h"
-#include "records/record_loader.h"
+#include "records/store.h"
 
 namespace {
 
@@ -19,12 +18,11 @@ namespace {
 // the file cannot be opened.
 std::vector<CandidateSkeleton> loadOwnAttempts(CandidateSkeleton& candidate) {
   const std::string name = ResultFileName(candidate.setIDNumber(), candidate.setCandiNames());
-  std::ifstream in(name, std::ios::binary);
-  if (!in) {
-    std::cerr << "\n\tError while opening a file to read candidateFile\n" << std::endl;
-    return {};
-  }
-  return LoadRecords(in, &CandidateSkeleton::CandidateRead, static_cast<size_t>(abcdData.maxResults));
+  std::vector<CandidateSkeleton> attempts;
+  const LoadResult file =
+      LoadFile(name, WhenMissing::kFail, static_cast<size_t>(abcdData.maxResults), &attempts);
+  if (file.status.openFailed()) std::cerr << "\n\tError while opening a file to read candidateFile\n" << std::endl;
+  return attempts;
 }
 
 void showParticulars(CandidateSkeleton& candidate, size_t attempts) {

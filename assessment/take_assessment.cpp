@@ -1,7 +1,6 @@
 #include "assessment/take_assessment.h"
 
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "assessment/catalogue.h"
@@ -9,18 +8,18 @@
 #include "console/calendar.h"
 #include "console/console_io.h"
 #include "records/data_files.h"
-#include "records/durable_file.h"
+#include "records/store.h"
 
 namespace {
 
 // Appends `bytes` to `path`; `openFailure` is the message when the file
 // cannot be opened. Returns true when the record is stored.
 bool appendResult(const char* path, const std::string& bytes, const char* openFailure) {
-  bool opened = false;
-  if (AppendRecordBytes(path, bytes, &opened)) return true;
+  const StoreStatus status = AppendRecords(path, bytes, bytes.size());
+  if (status.ok()) return true;
   // A file that could not be opened was not written either, so the write
   // failure is reported after the open failure.
-  if (!opened) std::cerr << openFailure << std::endl;
+  if (status.openFailed()) std::cerr << openFailure << std::endl;
   std::cerr << "\n\tError encountered while saving your score to file." << std::endl;
   return false;
 }
@@ -49,9 +48,7 @@ char saveOrDropChoice() {
 bool saveAttempt(const CandidateSkeleton& candidate) {
   CandidateSkeleton record = candidate;
   const std::string resultFile = ResultFileName(record.setIDNumber(), record.setCandiNames());
-  std::ostringstream encoded;
-  record.CandidateWrite(encoded);
-  const std::string bytes = encoded.str();
+  const std::string bytes = EncodeRecord(record);
   // Each file on its own: a failure on one never keeps the other unwritten.
   const bool common =
       appendResult(CandiDatefilex, bytes, "\n\n\t\tError while opening a file to write your score. Ooops!");

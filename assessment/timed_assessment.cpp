@@ -1,6 +1,5 @@
 #include "assessment/timed_assessment.h"
 
-#include <fstream>
 #include <iostream>
 #include <vector>
 
@@ -11,24 +10,22 @@
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
-#include "records/record_loader.h"
+#include "records/store.h"
 
 namespace {
 
 // Returns the papers of the library, creating an empty library when it is
 // missing.
 std::vector<PaperSkeleton> loadLibrary() {
-  std::ifstream in;
-  switch (OpenOrCreate(SubjectFile, in)) {
-    case FileOpening::kOpened: break;
-    case FileOpening::kCreated:
-      std::cerr << "\n\tCurrently the list of papers is lonely... try again later.\n" << std::endl;
-      return {};
-    case FileOpening::kUnavailable:
-      std::cerr << "\n\tError while opening a file to read Subjects\n" << std::endl;
-      return {};
+  std::vector<PaperSkeleton> papers;
+  const LoadResult library =
+      LoadFile(SubjectFile, WhenMissing::kCreate, static_cast<size_t>(abcdData.maxPapers), &papers);
+  if (library.created) {
+    std::cerr << "\n\tCurrently the list of papers is lonely... try again later.\n" << std::endl;
+  } else if (library.status.openFailed()) {
+    std::cerr << "\n\tError while opening a file to read Subjects\n" << std::endl;
   }
-  return LoadRecords(in, &PaperSkeleton::CandidateRead, static_cast<size_t>(abcdData.maxPapers));
+  return papers;
 }
 
 // Shows the numbered subjects and returns the index (from 0) of the paper
@@ -72,19 +69,18 @@ void showPaperInformation(PaperSkeleton& paper) {
 // most that many, and a count of zero or below means none.
 std::vector<QuestionSkeleton> loadQuestions(PaperSkeleton& paper) {
   ComposeQuestionFile(paper.setsubjectName(), paper.setPaperLevel(), paper.setCandiNames());
-  std::ifstream in;
-  switch (OpenOrCreate(Questionfile, in)) {
-    case FileOpening::kOpened: break;
-    case FileOpening::kCreated:
-      std::cout << "\n The question paper you are accessing is blank.... \n" << std::endl;
-      return {};
-    case FileOpening::kUnavailable:
-      std::cerr << "\n Failure to open the file, the file may have changed or does not exist.\n" << std::endl;
-      return {};
-  }
   const int declared = paper.setTotalQuestions();
   const size_t capacity = declared > 0 ? static_cast<size_t>(declared) : 0;
-  return LoadRecords(in, &QuestionSkeleton::QuestionRead, capacity);
+  std::vector<QuestionSkeleton> questions;
+  // The question file is replaced whole by a rename, so whichever edition
+  // opens here is read whole.
+  const LoadResult file = LoadFile(Questionfile, WhenMissing::kCreate, capacity, &questions);
+  if (file.created) {
+    std::cout << "\n The question paper you are accessing is blank.... \n" << std::endl;
+  } else if (file.status.openFailed()) {
+    std::cerr << "\n Failure to open the file, the file may have changed or does not exist.\n" << std::endl;
+  }
+  return questions;
 }
 
 double elapsedSecondsSince(long long start) { return static_cast<double>(elapsedMilliseconds() - start) / 1000.0; }

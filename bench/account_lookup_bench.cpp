@@ -15,7 +15,7 @@
 #include "accounts/login.h"
 #include "accounts/registration.h"
 #include "records/data_files.h"
-#include "records/durable_file.h"
+#include "records/store.h"
 
 namespace {
 
@@ -52,8 +52,7 @@ class AccountFiles {
         account.getLogInPassword(i);
         account.CandidateWrite(bytes);
       }
-      bool opened = false;
-      if (!AppendRecordBytes(path, bytes.str(), &opened)) std::abort();
+      if (!AppendRecords(path, bytes.str(), Record::kRecordSize).ok()) std::abort();
     }
   }
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "records/candidate_skeleton.h"
-#include "records/record_loader.h"
+#include "records/store.h"
 #include "records/tutor_skeleton.h"
 
 namespace {
@@ -51,8 +51,8 @@ void BM_ResultListOf1000(benchmark::State& state) {
   r.getsubjectName("Maths");
   const std::string path = fileOf(r, state.range(0), "results");
   for (auto _ : state) {
-    std::ifstream in(path, std::ios::binary);
-    auto table = LoadRecords(in, &CandidateSkeleton::CandidateRead, 1000);
+    std::vector<CandidateSkeleton> table;
+    LoadFile(path, WhenMissing::kFail, 1000, &table);
     benchmark::DoNotOptimize(table.data());
   }
 }
@@ -64,9 +64,8 @@ void BM_TutorLoginScan(benchmark::State& state) {
   t.getLogInPassword(1234);
   const std::string path = fileOf(t, state.range(0), "tutors");
   for (auto _ : state) {
-    std::ifstream in(path, std::ios::binary);
     bool found = false;
-    ScanRecords(in, &TutorSkeleton::CandidateRead, 600, [&found](TutorSkeleton& rec) {
+    ScanFile<TutorSkeleton>(path, WhenMissing::kFail, 600, [&found](TutorSkeleton& rec) {
       found = std::string(rec.setIDNumber()) == "absent";
       return !found;
     });

@@ -1,41 +1,32 @@
 #include "builder/paper_save.h"
 
 #include <iostream>
-#include <sstream>
 
 #include "console/console_io.h"
 #include "records/data_files.h"
-#include "records/durable_file.h"
+#include "records/store.h"
 
 namespace {
 
 const char* const kOpenError = "\n\tError while opening a file to write Questions\n";
 const char* const kWriteError = "\n\tError while writting to file...\n";
 
-bool writeQuestionFile(const std::vector<QuestionSkeleton>& questions, const char* questionFile) {
-  DurableFile file;
-  if (!file.Open(questionFile, DurableFile::kReplace)) {
-    std::cerr << kOpenError << std::endl;
-    return false;
-  }
-  std::ostringstream records;
-  for (const QuestionSkeleton& question : questions) question.QuestionWrite(records);
-  if (!records || !file.Write(records.str()) || !file.Commit()) {
-    std::cerr << kWriteError << std::endl;
-    return false;
-  }
-  return true;
+std::string questionBytes(const std::vector<QuestionSkeleton>& questions) {
+  std::string bytes;
+  bytes.reserve(questions.size() * QuestionSkeleton::kRecordSize);
+  for (const QuestionSkeleton& question : questions) bytes += EncodeRecord(question);
+  return bytes;
 }
 
-bool appendHeader(const PaperSkeleton& header) {
-  std::ostringstream record;
-  header.CandidateWrite(record);
-  bool opened = false;
-  const bool written = record && AppendRecordBytes(SubjectFile, record.str(), &opened);
-  // A library that cannot be opened is also reported as not written.
-  if (!opened) std::cerr << kOpenError << std::endl;
-  if (!written) std::cerr << kWriteError << std::endl;
-  return written;
+// Prints the messages of a publication that failed: the question file's,
+// or else the library's (an open failure is also reported as not written).
+void reportFailure(const PublishResult& result) {
+  if (!result.questions.ok()) {
+    std::cerr << (result.questions.openFailed() ? kOpenError : kWriteError) << std::endl;
+    return;
+  }
+  if (result.header.openFailed()) std::cerr << kOpenError << std::endl;
+  std::cerr << kWriteError << std::endl;
 }
 
 }  // namespace
@@ -43,7 +34,12 @@ bool appendHeader(const PaperSkeleton& header) {
 bool savePaper(const std::vector<QuestionSkeleton>& questions, const PaperSkeleton& header,
                const char* questionFile) {
   flushInput();
-  const bool saved = writeQuestionFile(questions, questionFile) && appendHeader(header);
+  // The library stays locked across both steps, so two tutors publishing
+  // at once never interleave their question files and headers.
+  const PublishResult result =
+      PublishPaper(SubjectFile, questionFile, questionBytes(questions), EncodeRecord(header));
+  if (!result.ok()) reportFailure(result);
+  const bool saved = result.ok();
   if (saved) {
     std::cout << "\n\tYour paper has been added to library and ready for attempting by the guests and candidates "
                  "under assessment panel from start up page."

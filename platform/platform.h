@@ -63,6 +63,9 @@ class File {
   // `timeout_ms`; ETIMEDOUT (or EAGAIN) when another holder keeps it. The
   // lock belongs to this open file and ends when it is closed.
   Status LockExclusive(int timeout_ms);
+  // Sets *same to whether `path` still names this open file (false when the
+  // name is gone or now names another file, as after a replacement).
+  Status IsNamedBy(const std::string& path, bool* same);
   // Closes the file; the error of the close itself, if any.
   Status Close();
 
@@ -82,7 +85,7 @@ class File {
 // Open modes for OpenFile, combined with |.
 enum OpenFlags {
   kRead = 1,       // read only
-  kReadWrite = 2,  // read and write
+  kReadWrite = 2,  // read and write (with neither: write only)
   kCreate = 4,     // create when missing (never truncates an existing file)
 };
 

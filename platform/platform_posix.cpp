@@ -145,6 +145,15 @@ Status File::LockExclusive(int timeout_ms) {
   }
 }
 
+Status File::IsNamedBy(const std::string& path, bool* same) {
+  *same = false;
+  struct stat mine, named;
+  if (::fstat(handle_, &mine) != 0) return FromErrno();
+  if (::stat(path.c_str(), &named) != 0) return errno == ENOENT ? Status::Ok() : FromErrno();
+  *same = mine.st_dev == named.st_dev && mine.st_ino == named.st_ino;
+  return Status::Ok();
+}
+
 Status File::Close() {
   if (handle_ == kClosed) return Status::Ok();
   const int fd = handle_;
@@ -158,7 +167,7 @@ Status File::Close() {
 Status OpenFile(const std::string& path, int flags, File* file, bool* created) {
   file->Close();
   if (created) *created = false;
-  int mode = (flags & kReadWrite) ? O_RDWR : O_RDONLY;
+  int mode = (flags & kReadWrite) ? O_RDWR : (flags & kRead) ? O_RDONLY : O_WRONLY;
   mode |= O_CLOEXEC;
   int fd = ::open(path.c_str(), mode);
   if (fd < 0 && errno == ENOENT && (flags & kCreate)) {

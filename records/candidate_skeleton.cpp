@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "records/coding.h"
 #include "records/field_text.h"
 
 void CandidateSkeleton::getCandiNames(const char* text) { StoreText(candiNames, text); }
@@ -30,40 +29,31 @@ void CandidateSkeleton::getcandiscores(double percent) { candiscores = percent; 
 double CandidateSkeleton::setcandiscores() const { return candiscores; }
 
 // On disk the time text precedes the date text although the class declares
-// the date first; both directions use the same offsets below.
-void CandidateSkeleton::EncodeTo(char* dst) const {
-  EncodeDouble(dst + 0, candiscores);
-  EncodeText(dst + 8, reserved1, 100);
-  EncodeText(dst + 108, email, 100);
-  EncodeText(dst + 208, timeAttempted, 30);
-  EncodeText(dst + 238, dateAttempted, 30);
-  EncodeText(dst + 268, candiNames, 100);
-  EncodeText(dst + 368, IDNumber, 100);
-  EncodeFixed32(dst + 468, logInPassword);
-  EncodeText(dst + 472, candiLevel, 100);
-  EncodeText(dst + 572, candiCountry, 100);
-  EncodeText(dst + 672, subjectName, 100);
-  EncodeText(dst + 772, contact, 100);
-  EncodeText(dst + 872, reserved2, 100);
-  EncodeDouble(dst + 972, timeTaken);
+// the date first; the table below is the one statement of the layout.
+const std::vector<FieldBinding<CandidateSkeleton>>& CandidateSkeleton::Fields() {
+  using R = CandidateSkeleton;
+  static const std::vector<FieldBinding<R>> fields = {
+      {{"candiscores", 0, 8, FieldKind::kDouble}, [](R& r) -> void* { return &r.candiscores; }},
+      {{"reserved1", 8, 100, FieldKind::kText}, [](R& r) -> void* { return r.reserved1; }},
+      {{"email", 108, 100, FieldKind::kText}, [](R& r) -> void* { return r.email; }},
+      {{"timeAttempted", 208, 30, FieldKind::kText}, [](R& r) -> void* { return r.timeAttempted; }},
+      {{"dateAttempted", 238, 30, FieldKind::kText}, [](R& r) -> void* { return r.dateAttempted; }},
+      {{"candiNames", 268, 100, FieldKind::kText}, [](R& r) -> void* { return r.candiNames; }},
+      {{"IDNumber", 368, 100, FieldKind::kText}, [](R& r) -> void* { return r.IDNumber; }},
+      {{"logInPassword", 468, 4, FieldKind::kInt32}, [](R& r) -> void* { return &r.logInPassword; }},
+      {{"candiLevel", 472, 100, FieldKind::kText}, [](R& r) -> void* { return r.candiLevel; }},
+      {{"candiCountry", 572, 100, FieldKind::kText}, [](R& r) -> void* { return r.candiCountry; }},
+      {{"subjectName", 672, 100, FieldKind::kText}, [](R& r) -> void* { return r.subjectName; }},
+      {{"contact", 772, 100, FieldKind::kText}, [](R& r) -> void* { return r.contact; }},
+      {{"reserved2", 872, 100, FieldKind::kText}, [](R& r) -> void* { return r.reserved2; }},
+      {{"timeTaken", 972, 8, FieldKind::kDouble}, [](R& r) -> void* { return &r.timeTaken; }},
+  };
+  return fields;
 }
 
-void CandidateSkeleton::DecodeFrom(const char* src) {
-  candiscores = DecodeDouble(src + 0);
-  DecodeText(reserved1, src + 8, 100);
-  DecodeText(email, src + 108, 100);
-  DecodeText(timeAttempted, src + 208, 30);
-  DecodeText(dateAttempted, src + 238, 30);
-  DecodeText(candiNames, src + 268, 100);
-  DecodeText(IDNumber, src + 368, 100);
-  logInPassword = DecodeFixed32(src + 468);
-  DecodeText(candiLevel, src + 472, 100);
-  DecodeText(candiCountry, src + 572, 100);
-  DecodeText(subjectName, src + 672, 100);
-  DecodeText(contact, src + 772, 100);
-  DecodeText(reserved2, src + 872, 100);
-  timeTaken = DecodeDouble(src + 972);
-}
+void CandidateSkeleton::EncodeTo(char* dst) const { EncodeFields(Fields(), *this, dst); }
+
+void CandidateSkeleton::DecodeFrom(const char* src) { DecodeFields(Fields(), src, *this); }
 
 std::ostream& CandidateSkeleton::CandidateWrite(std::ostream& out) const {
   char bytes[kCandidateRecordSize];

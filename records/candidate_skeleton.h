@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <istream>
 #include <ostream>
+#include <vector>
+
+#include "records/record_layout.h"
 
 // Bytes of one candidate record on disk (an account or one saved attempt).
 constexpr size_t kCandidateRecordSize = 980;
@@ -15,6 +18,9 @@ constexpr size_t kCandidateRecordSize = 980;
 // cut to the field width minus one.
 class CandidateSkeleton {
  public:
+  // Bytes of one record of this class on disk.
+  static constexpr size_t kRecordSize = kCandidateRecordSize;
+
   // A new record holds empty texts and zero numbers.
   CandidateSkeleton() = default;
 
@@ -52,6 +58,9 @@ class CandidateSkeleton {
   // dst/src hold kCandidateRecordSize bytes.
   void EncodeTo(char* dst) const;
   void DecodeFrom(const char* src);
+
+  // This class's own fields, bound to their place on disk.
+  static const std::vector<FieldBinding<CandidateSkeleton>>& Fields();
 
  private:
   char candiNames[100] = {};

@@ -1,7 +1,6 @@
 #include "records/data_files.h"
 
 #include <cstring>
-#include <fstream>
 
 #include "platform/platform.h"
 
@@ -72,18 +71,4 @@ void KeepInWorkingDirectory(char* name, size_t room) {
   if (room == 0) return;
   if (safe.size() >= room) safe.resize(room - 1);
   std::memcpy(name, safe.c_str(), safe.size() + 1);
-}
-
-FileOpening OpenOrCreate(const char* path, std::ifstream& in) {
-  in.open(path, std::ios::binary);
-  if (in.is_open()) return FileOpening::kOpened;
-  if (!CreateEmptyFile(path)) return FileOpening::kUnavailable;
-  in.clear();
-  in.open(path, std::ios::binary);
-  return FileOpening::kCreated;
-}
-
-bool CreateEmptyFile(const char* path) {
-  std::ofstream out(path, std::ios::binary | std::ios::app);
-  return static_cast<bool>(out);
 }

@@ -1,7 +1,6 @@
 #ifndef QUIZMORA_RECORDS_DATA_FILES_H_
 #define QUIZMORA_RECORDS_DATA_FILES_H_
 
-#include <fstream>
 #include <string>
 
 // Names of the data files in the working directory.
@@ -41,21 +40,5 @@ std::string ResultFileName(const char* id, const char* name);
 // system's own naming rules, within the `room` bytes of the buffer (the end
 // is cut when a '_' put in front does not fit).
 void KeepInWorkingDirectory(char* name, size_t room);
-
-// How OpenOrCreate found a data file.
-enum class FileOpening {
-  kOpened,       // it existed and is open for reading
-  kCreated,      // it was missing and has just been created empty
-  kUnavailable,  // it can be neither opened nor created
-};
-
-// Opens `path` for binary reading into `in`. A missing file is created empty
-// (never truncating) and opened once more; there is no further retry. After
-// kCreated `in` is normally open on the empty file.
-FileOpening OpenOrCreate(const char* path, std::ifstream& in);
-
-// Creates `path` empty when it does not exist; an existing file is left as
-// it is. Returns false when the file could not be created.
-bool CreateEmptyFile(const char* path);
 
 #endif  // QUIZMORA_RECORDS_DATA_FILES_H_

@@ -30,27 +30,3 @@ TEST(DataFiles, LongNamesAreCutTo255) {
   const std::string longer(300, 'y');
   EXPECT_EQ(ResultFileName(longer.c_str(), "n").size(), 255u);
 }
-
-TEST(DataFiles, CreateEmptyFileKeepsExistingContent) {
-  ScratchDir dir;
-  ASSERT_TRUE(CreateEmptyFile(dir.file("new").c_str()));
-  EXPECT_EQ(dir.size("new"), 0);
-  dir.write("old", "abc");
-  ASSERT_TRUE(CreateEmptyFile(dir.file("old").c_str()));
-  EXPECT_EQ(dir.read("old"), "abc");
-  EXPECT_FALSE(CreateEmptyFile(dir.file("missing/dir/file").c_str()));
-}
-
-TEST(DataFiles, OpenOrCreateTellsHowTheFileWasFound) {
-  ScratchDir dir;
-  dir.write("old", "abc");
-  std::ifstream existing;
-  EXPECT_EQ(OpenOrCreate(dir.file("old").c_str(), existing), FileOpening::kOpened);
-  std::ifstream missing;
-  EXPECT_EQ(OpenOrCreate(dir.file("new").c_str(), missing), FileOpening::kCreated);
-  EXPECT_TRUE(missing.is_open());
-  EXPECT_EQ(dir.size("new"), 0);
-  std::ifstream nowhere;
-  EXPECT_EQ(OpenOrCreate(dir.file("no/such/dir").c_str(), nowhere), FileOpening::kUnavailable);
-  EXPECT_FALSE(nowhere.is_open());
-}

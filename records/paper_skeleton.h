@@ -11,6 +11,9 @@ constexpr size_t kPaperRecordSize = 1242;
 // day it was set in dateAttempted.
 class PaperSkeleton : public TutorSkeleton {
  public:
+  // Bytes of one record of this class on disk.
+  static constexpr size_t kRecordSize = kPaperRecordSize;
+
   void getTotalQuestion(int count);
   int setTotalQuestions() const;
   void getTimeAllowed(double minutes);
@@ -25,6 +28,9 @@ class PaperSkeleton : public TutorSkeleton {
   // dst/src hold kPaperRecordSize bytes.
   void EncodeTo(char* dst) const;
   void DecodeFrom(const char* src);
+
+  // The fields this class adds, bound to their place on disk.
+  static const std::vector<FieldBinding<PaperSkeleton>>& Fields();
 
  private:
   int32_t totalQuestions = 0;

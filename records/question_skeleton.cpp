@@ -1,6 +1,5 @@
 #include "records/question_skeleton.h"
 
-#include "records/coding.h"
 #include "records/field_text.h"
 
 void QuestionSkeleton::getQuestion(const char* text) { StoreText(question, text); }
@@ -17,23 +16,22 @@ void QuestionSkeleton::getOptionD(const char* text) { StoreText(optionD, text); 
 char* QuestionSkeleton::setOptionD() { return optionD; }
 
 // The answer is second in the class but last on disk.
-void QuestionSkeleton::EncodeTo(char* dst) const {
-  EncodeText(dst + 0, question, 800);
-  EncodeText(dst + 800, optionA, 600);
-  EncodeText(dst + 1400, optionB, 600);
-  EncodeText(dst + 2000, optionC, 600);
-  EncodeText(dst + 2600, optionD, 600);
-  EncodeFixed32(dst + 3200, answer);
+const std::vector<FieldBinding<QuestionSkeleton>>& QuestionSkeleton::Fields() {
+  using R = QuestionSkeleton;
+  static const std::vector<FieldBinding<R>> fields = {
+      {{"question", 0, 800, FieldKind::kText}, [](R& r) -> void* { return r.question; }},
+      {{"optionA", 800, 600, FieldKind::kText}, [](R& r) -> void* { return r.optionA; }},
+      {{"optionB", 1400, 600, FieldKind::kText}, [](R& r) -> void* { return r.optionB; }},
+      {{"optionC", 2000, 600, FieldKind::kText}, [](R& r) -> void* { return r.optionC; }},
+      {{"optionD", 2600, 600, FieldKind::kText}, [](R& r) -> void* { return r.optionD; }},
+      {{"answer", 3200, 4, FieldKind::kInt32}, [](R& r) -> void* { return &r.answer; }},
+  };
+  return fields;
 }
 
-void QuestionSkeleton::DecodeFrom(const char* src) {
-  DecodeText(question, src + 0, 800);
-  DecodeText(optionA, src + 800, 600);
-  DecodeText(optionB, src + 1400, 600);
-  DecodeText(optionC, src + 2000, 600);
-  DecodeText(optionD, src + 2600, 600);
-  answer = DecodeFixed32(src + 3200);
-}
+void QuestionSkeleton::EncodeTo(char* dst) const { EncodeFields(Fields(), *this, dst); }
+
+void QuestionSkeleton::DecodeFrom(const char* src) { DecodeFields(Fields(), src, *this); }
 
 std::ostream& QuestionSkeleton::QuestionWrite(std::ostream& out) const {
   char bytes[kQuestionRecordSize];

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <istream>
 #include <ostream>
+#include <vector>
+
+#include "records/record_layout.h"
 
 // Bytes of one question record on disk.
 constexpr size_t kQuestionRecordSize = 3204;
@@ -14,6 +17,9 @@ constexpr size_t kQuestionRecordSize = 3204;
 // records: get... stores, set... returns.
 class QuestionSkeleton {
  public:
+  // Bytes of one record of this class on disk.
+  static constexpr size_t kRecordSize = kQuestionRecordSize;
+
   void getQuestion(const char* text);
   char* setQuestion();
   void getQuestionAnswer(int option);
@@ -36,6 +42,9 @@ class QuestionSkeleton {
   // dst/src hold kQuestionRecordSize bytes.
   void EncodeTo(char* dst) const;
   void DecodeFrom(const char* src);
+
+  // The fields, bound to their place on disk.
+  static const std::vector<FieldBinding<QuestionSkeleton>>& Fields();
 
  private:
   char question[800] = {};

@@ -1,6 +1,5 @@
 #include "records/tutor_skeleton.h"
 
-#include "records/coding.h"
 #include "records/field_text.h"
 
 void TutorSkeleton::get_PaperLevel(const char* text) { StoreText(paperLevel, text); }
@@ -10,18 +9,24 @@ char* TutorSkeleton::set_Institution() { return institution; }
 void TutorSkeleton::get_Deparment(const char* text) { StoreText(department, text); }
 char* TutorSkeleton::set_Department() { return department; }
 
+const std::vector<FieldBinding<TutorSkeleton>>& TutorSkeleton::Fields() {
+  using R = TutorSkeleton;
+  static const std::vector<FieldBinding<R>> fields = {
+      {{"paperLevel", 980, 50, FieldKind::kText}, [](R& r) -> void* { return r.paperLevel; }},
+      {{"institution", 1030, 100, FieldKind::kText}, [](R& r) -> void* { return r.institution; }},
+      {{"department", 1130, 100, FieldKind::kText}, [](R& r) -> void* { return r.department; }},
+  };
+  return fields;
+}
+
 void TutorSkeleton::EncodeTo(char* dst) const {
   CandidateSkeleton::EncodeTo(dst);
-  EncodeText(dst + 980, paperLevel, 50);
-  EncodeText(dst + 1030, institution, 100);
-  EncodeText(dst + 1130, department, 100);
+  EncodeFields(Fields(), *this, dst);
 }
 
 void TutorSkeleton::DecodeFrom(const char* src) {
   CandidateSkeleton::DecodeFrom(src);
-  DecodeText(paperLevel, src + 980, 50);
-  DecodeText(institution, src + 1030, 100);
-  DecodeText(department, src + 1130, 100);
+  DecodeFields(Fields(), src, *this);
 }
 
 std::ostream& TutorSkeleton::CandidateWrite(std::ostream& out) const {

@@ -10,6 +10,9 @@ constexpr size_t kTutorRecordSize = 1230;
 // layout written depends on the static type used.
 class TutorSkeleton : public CandidateSkeleton {
  public:
+  // Bytes of one record of this class on disk.
+  static constexpr size_t kRecordSize = kTutorRecordSize;
+
   void get_PaperLevel(const char* text);
   char* setPaperLevel();
   void get_Institution(const char* text);
@@ -26,6 +29,9 @@ class TutorSkeleton : public CandidateSkeleton {
   // dst/src hold kTutorRecordSize bytes.
   void EncodeTo(char* dst) const;
   void DecodeFrom(const char* src);
+
+  // The fields this class adds, bound to their place on disk.
+  static const std::vector<FieldBinding<TutorSkeleton>>& Fields();
 
  private:
   char paperLevel[50] = {};

@@ -1,7 +1,6 @@
 #include "scoreboard/candidate_details.h"
 
 #include <cstddef>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <string>
@@ -13,7 +12,7 @@
 #include "console/working_record.h"
 #include "records/candidate_skeleton.h"
 #include "records/data_files.h"
-#include "records/record_loader.h"
+#include "records/store.h"
 
 namespace {
 
@@ -23,18 +22,17 @@ const char kResultFileError[] = "\n\tError while opening a file to read candidat
 // the file cannot be opened or holds fewer rows, so that no unread record is
 // ever used.
 bool readListRow(int number, CandidateSkeleton* row) {
-  std::ifstream list(CandiDatefilex, std::ios::binary);
-  if (!list) {
+  const size_t wanted = number > 0 ? static_cast<size_t>(number) : 0;
+  const LoadResult list = ScanFile<CandidateSkeleton>(CandiDatefilex, WhenMissing::kFail, wanted,
+                                                      [row](const CandidateSkeleton& record) {
+                                                        *row = record;
+                                                        return true;
+                                                      });
+  if (list.status.openFailed()) {
     std::cerr << "\n\tError while opening a file to read Subjects\n" << std::endl;
     return false;
   }
-  const size_t wanted = number > 0 ? static_cast<size_t>(number) : 0;
-  const size_t read = ScanRecords(list, &CandidateSkeleton::CandidateRead, wanted,
-                                  [row](const CandidateSkeleton& record) {
-                                    *row = record;
-                                    return true;
-                                  });
-  return wanted > 0 && read == wanted;
+  return wanted > 0 && list.records == wanted;
 }
 
 void printRule(const char* before, int underscores, const char* after) {
@@ -90,14 +88,13 @@ bool viewCandidateDetails(int candidateNumber, DetailLayout layout) {
     return false;
   }
   const std::string name = ResultFileName(row.setIDNumber(), row.setCandiNames());
-  std::ifstream file(name, std::ios::binary);
-  if (!file) {
+  std::vector<CandidateSkeleton> attempts;
+  const LoadResult file =
+      LoadFile(name, WhenMissing::kFail, static_cast<size_t>(abcdData.maxResults), &attempts);
+  if (file.status.openFailed()) {
     std::cerr << kResultFileError << std::endl;
     return false;
   }
-  std::vector<CandidateSkeleton> attempts =
-      LoadRecords(file, &CandidateSkeleton::CandidateRead, static_cast<size_t>(abcdData.maxResults));
-  file.close();
 
   flushInput();
   clearScreen();

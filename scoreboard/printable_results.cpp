@@ -1,7 +1,6 @@
 #include "scoreboard/printable_results.h"
 
 #include <cstring>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -13,15 +12,10 @@
 #include "console/product.h"
 #include "records/candidate_skeleton.h"
 #include "records/data_files.h"
-#include "records/durable_file.h"
+#include "records/store.h"
 #include "scoreboard/all_results.h"
 
 namespace {
-
-bool fileExists(const char* name) {
-  std::ifstream probe(name, std::ios::binary);
-  return static_cast<bool>(probe);
-}
 
 // Asks until W or R is typed. Returns true for W (overwrite).
 bool overwriteChosen() {
@@ -74,18 +68,21 @@ bool reportNotSaved() {
 bool printResults(char* name) {
   std::strcat(name, printableExtension);
   KeepInWorkingDirectory(name, kPrintableNameRoom);
-  if (fileExists(name) && !overwriteChosen()) return false;
+  if (DataFileExists(name) && !overwriteChosen()) return false;
 
   // Written beside the old file and renamed over it once complete and on
   // disk: a failed or interrupted save never leaves a file cut short, and
   // "saved" is only said of a file that is really there.
-  DurableFile out;
-  if (!out.Open(name, DurableFile::kReplace)) return reportNotSaved();
+  Replacement out;
+  if (!out.Begin(name).ok()) return reportNotSaved();
   flushInput();
-  std::vector<CandidateSkeleton> results = LoadAllResults();
+  // A summary of results that could not all be read is not written.
+  bool complete = false;
+  std::vector<CandidateSkeleton> results = LoadAllResults(&complete);
+  if (!complete) return reportNotSaved();
   std::ostringstream text;
   writeSummary(text, results);
-  if (!out.Write(text.str()) || !out.Commit()) return reportNotSaved();
+  if (!out.Commit(text.str()).ok()) return reportNotSaved();
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -150,16 +151,24 @@ TEST(PrintableResults, MissingDataFileIsCreatedAndOnlyTheHeaderWritten) {
   EXPECT_TRUE(dir.exists("candidate.abcddata"));
 }
 
-TEST(PrintableResults, DataFileThatCannotBeCreatedGivesTheHeaderOnce) {
+// A summary is written only of results that could be read whole.
+TEST(PrintableResults, UnreadableResultsAreNeverReportedAsSaved) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
   FixedClock clock;
   // A link into a missing folder: neither readable nor creatable, even for root.
   ASSERT_EQ(::symlink("missing/folder/data", "candidate.abcddata"), 0);
   ConsoleCapture console("");
-  ASSERT_TRUE(print("results"));
-  EXPECT_EQ(dir.read("results.qzmrpt"), kFileHeader);
-  EXPECT_EQ(console.err(), "\n\tError while opening a file to write your score. Ooops!\n");
+  EXPECT_FALSE(print("results"));
+  EXPECT_FALSE(dir.exists("results.qzmrpt"));
+  EXPECT_EQ(console.err(), "\n\tError while opening a file to write your score. Ooops!\n\n\tError opening the file\n");
+  // A read error (a directory in the file's place) is no empty list either.
+  ::unlink("candidate.abcddata");
+  ::mkdir("candidate.abcddata", 0755);
+  ConsoleCapture again("");
+  EXPECT_FALSE(print("results"));
+  EXPECT_FALSE(dir.exists("results.qzmrpt"));
+  EXPECT_EQ(again.err(), "\n\tError opening the file\n");
 }
 
 TEST(PrintableResults, NamingLoopRefusesOneSpaceAndRetriesAfterFailure) {

@@ -8,9 +8,11 @@
 #include <utility>
 
 #include "records/candidate_skeleton.h"
+#include "records/coding.h"
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
+#include "records/record_layout.h"
 #include "records/tutor_skeleton.h"
 
 namespace {
@@ -37,18 +39,16 @@ bool endsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// (offset, width) of every text field of a candidate record, then of the
-// tutor's additions, then of a question record.
-const std::vector<std::pair<int, int>> kCandidateTexts = {{8, 100},   {108, 100}, {208, 30},  {238, 30},
-                                                          {268, 100}, {368, 100}, {472, 100}, {572, 100},
-                                                          {672, 100}, {772, 100}, {872, 100}};
-const std::vector<std::pair<int, int>> kTutorTexts = {{980, 50}, {1030, 100}, {1130, 100}};
-const std::vector<std::pair<int, int>> kQuestionTexts = {{0, 800}, {800, 600}, {1400, 600}, {2000, 600}, {2600, 600}};
+// Returns the layout of records of `size` bytes.
+const RecordLayout& layoutOfSize(long size) {
+  if (size == static_cast<long>(kQuestionRecordSize)) return QuestionLayout();
+  if (size == static_cast<long>(kPaperRecordSize)) return PaperLayout();
+  if (size == static_cast<long>(kTutorRecordSize)) return TutorLayout();
+  return CandidateLayout();
+}
 
-int32_t int32At(const std::string& bytes, size_t at) {
-  uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(bytes[at + static_cast<size_t>(i)]);
-  return static_cast<int32_t>(v);
+int32_t int32Named(const std::string& bytes, size_t at, const RecordLayout& layout, const char* field) {
+  return DecodeFixed32(bytes.data() + at + FindField(layout, field)->offset);
 }
 
 // Checks every record of a file the program wrote itself.
@@ -60,11 +60,12 @@ void checkRecords(const std::string& name, const std::string& bytes, long size, 
         problems.push_back(name + ": record at " + std::to_string(at) + " has a text without its terminator");
       }
     }
+    const RecordLayout& layout = layoutOfSize(size);
     if (size == 3204) {
-      const int32_t answer = int32At(bytes, at + 3200);
+      const int32_t answer = int32Named(bytes, at, layout, "answer");
       if (answer < 1 || answer > 4) problems.push_back(name + ": question with answer " + std::to_string(answer));
     } else if (name == accountRegFileTutor || name == accountRegFileCandi) {
-      const int32_t password = int32At(bytes, at + 468);
+      const int32_t password = int32Named(bytes, at, layout, "logInPassword");
       if (password < 1 || password > 9000000) problems.push_back(name + ": account with password out of range");
     }
   }
@@ -73,9 +74,10 @@ void checkRecords(const std::string& name, const std::string& bytes, long size, 
 }  // namespace
 
 std::vector<std::pair<int, int>> textFieldsOf(long size) {
-  if (size == static_cast<long>(kQuestionRecordSize)) return kQuestionTexts;
-  std::vector<std::pair<int, int>> texts = kCandidateTexts;
-  if (size >= static_cast<long>(kTutorRecordSize)) texts.insert(texts.end(), kTutorTexts.begin(), kTutorTexts.end());
+  std::vector<std::pair<int, int>> texts;
+  for (const FieldLayout& field : layoutOfSize(size).fields) {
+    if (field.kind == FieldKind::kText) texts.emplace_back(static_cast<int>(field.offset), static_cast<int>(field.width));
+  }
   return texts;
 }
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -32,7 +33,12 @@ void drain(int& fd, std::string& into) {
 
 const char* programPath() { return QUIZMORA_BINARY; }
 
-ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds) {
+ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds,
+                      const RunSetup& setup) {
+  const char* program = setup.program ? setup.program : programPath();
+  std::vector<char*> argv{const_cast<char*>(program)};
+  for (const std::string& a : setup.arguments) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
   int in[2], out[2], err[2];
   if (::pipe(in) || ::pipe(out) || ::pipe(err)) return {};
   ::signal(SIGPIPE, SIG_IGN);
@@ -43,7 +49,16 @@ ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double ti
     ::dup2(err[1], 2);
     for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) ::close(fd);
     if (::chdir(dir.path().c_str()) != 0) ::_exit(127);
-    ::execl(programPath(), programPath(), static_cast<char*>(nullptr));
+    for (const std::string& entry : setup.environment) ::putenv(const_cast<char*>(entry.c_str()));
+    if (setup.fileSizeLimit >= 0) {
+      // An ignored SIGXFSZ stays ignored across exec, so a write beyond the
+      // limit fails with EFBIG instead of killing the program.
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlim_t limit = static_cast<rlim_t>(setup.fileSizeLimit);
+      const struct rlimit rl = {limit, limit};
+      ::setrlimit(RLIMIT_FSIZE, &rl);
+    }
+    ::execv(program, argv.data());
     ::_exit(127);
   }
   ::close(in[0]);

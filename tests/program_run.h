@@ -2,6 +2,7 @@
 #define QUIZMORA_TESTS_PROGRAM_RUN_H_
 
 #include <string>
+#include <vector>
 
 #include "tests/scratch_dir.h"
 
@@ -14,9 +15,18 @@ struct ProgramRun {
   bool timedOut = false;  // killed after the time limit
 };
 
+// How a run's process is set up beyond its input.
+struct RunSetup {
+  long long fileSizeLimit = -1;          // RLIMIT_FSIZE in bytes (SIGXFSZ ignored), -1 for none
+  std::vector<std::string> environment;  // NAME=VALUE entries added to the environment
+  const char* program = nullptr;         // another program to run (default: the built quizmora)
+  std::vector<std::string> arguments;    // its arguments
+};
+
 // Runs the built program in `dir` with `input` as its whole standard input
 // (a pipe, so the program sees scripted use) and waits for it to end.
-ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds = 30);
+ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds = 30,
+                      const RunSetup& setup = RunSetup());
 
 // Returns the path of the built program.
 const char* programPath();

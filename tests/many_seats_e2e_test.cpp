@@ -1,0 +1,318 @@
+// A school lab: many copies of the program at once in one data folder, and
+// saves that fail for want of room. Nothing reported as saved is lost, no
+// two accounts share an ID, and every file stays whole records.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "records/candidate_skeleton.h"
+#include "records/data_files.h"
+#include "records/store.h"
+#include "tests/data_fixture.h"
+#include "tests/program_run.h"
+#include "tests/scratch_dir.h"
+#include "tests/session_script.h"
+
+namespace {
+
+const Person kTutor{"Jane Doe", "T1", "Form 2", "1234"};
+
+double nowSeconds() {
+  struct timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
+// One thing a seat waits to see on its screen before it types `reply`. With
+// `barrier`, every seat's barrier step must have been seen before any of
+// them types. `reply` gets the index of the text of `expect` that was seen.
+struct Step {
+  std::vector<std::string> expect;  // empty: type at once
+  std::function<std::string(size_t)> reply;
+  bool barrier = false;
+};
+
+// A running copy of the program, driven by its screen.
+struct Seat {
+  std::vector<Step> steps;
+  pid_t pid = -1;
+  int in = -1, out = -1, err = -1;
+  std::string screen, errors;
+  size_t seen = 0;  // screen text already matched
+  size_t step = 0;
+  bool waiting = false;  // the barrier step's text was seen
+  int status = -1;
+};
+
+void start(Seat& seat, const std::string& dir) {
+  int in[2], out[2], err[2];
+  ASSERT_EQ(::pipe(in) | ::pipe(out) | ::pipe(err), 0);
+  seat.pid = ::fork();
+  if (seat.pid == 0) {
+    ::dup2(in[0], 0);
+    ::dup2(out[1], 1);
+    ::dup2(err[1], 2);
+    for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) ::close(fd);
+    if (::chdir(dir.c_str()) != 0) ::_exit(127);
+    ::execl(programPath(), programPath(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(in[0]);
+  ::close(out[1]);
+  ::close(err[1]);
+  seat.in = in[1];
+  seat.out = out[0];
+  seat.err = err[0];
+}
+
+void type(Seat& seat, const std::string& text) {
+  size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(seat.in, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;  // the program has ended
+    done += static_cast<size_t>(n);
+  }
+}
+
+// Types every reply whose text has appeared; ends the seat's input after
+// its last step.
+void advance(std::vector<Seat>& seats) {
+  bool all_waiting = true;
+  for (Seat& seat : seats) {
+    while (seat.in >= 0 && seat.step < seat.steps.size()) {
+      const Step& step = seat.steps[seat.step];
+      size_t which = 0, at = std::string::npos;
+      for (size_t i = 0; i < step.expect.size() && at == std::string::npos; ++i) {
+        at = seat.screen.find(step.expect[i], seat.seen);
+        which = i;
+      }
+      if (!step.expect.empty() && at == std::string::npos) break;
+      if (step.barrier) {
+        seat.waiting = true;
+        break;
+      }
+      if (at != std::string::npos) seat.seen = at + step.expect[which].size();
+      type(seat, step.reply(which));
+      ++seat.step;
+    }
+    if (seat.in >= 0 && seat.step == seat.steps.size()) {
+      ::close(seat.in);
+      seat.in = -1;
+    }
+    for (const Step& step : seat.steps) {
+      if (step.barrier && !seat.waiting && seat.step < seat.steps.size()) all_waiting = false;
+    }
+  }
+  if (!all_waiting) return;
+  for (Seat& seat : seats) {
+    if (!seat.waiting) continue;
+    seat.waiting = false;
+    seat.steps[seat.step].barrier = false;
+  }
+}
+
+// Runs every seat to its end in `dir`, one thread polling them all.
+void runSeats(std::vector<Seat>& seats, const std::string& dir, double timeoutSeconds = 120) {
+  ::signal(SIGPIPE, SIG_IGN);
+  for (Seat& seat : seats) start(seat, dir);
+  const double deadline = nowSeconds() + timeoutSeconds;
+  for (;;) {
+    advance(seats);
+    std::vector<pollfd> fds;
+    std::vector<std::string*> into;
+    std::vector<int*> owner;
+    for (Seat& seat : seats) {
+      for (auto pair : {std::make_pair(&seat.out, &seat.screen), std::make_pair(&seat.err, &seat.errors)}) {
+        if (*pair.first < 0) continue;
+        fds.push_back({*pair.first, POLLIN, 0});
+        into.push_back(pair.second);
+        owner.push_back(pair.first);
+      }
+    }
+    if (fds.empty()) break;
+    if (nowSeconds() > deadline) {
+      for (Seat& seat : seats) ::kill(seat.pid, SIGKILL);
+      ADD_FAILURE() << "seats still running after " << timeoutSeconds << " s";
+      break;
+    }
+    if (::poll(fds.data(), fds.size(), 100) < 0 && errno != EINTR) break;
+    for (size_t i = 0; i < fds.size(); ++i) {
+      if (!fds[i].revents) continue;
+      char buf[65536];
+      const ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
+      if (n > 0) {
+        into[i]->append(buf, static_cast<size_t>(n));
+      } else if (n == 0 || errno != EINTR) {
+        ::close(fds[i].fd);
+        *owner[i] = -1;
+      }
+    }
+  }
+  for (Seat& seat : seats) {
+    if (seat.in >= 0) ::close(seat.in);
+    int status = 0;
+    ::waitpid(seat.pid, &status, 0);
+    seat.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+}
+
+Step typeAtOnce(const std::string& text) {
+  return Step{{}, [text](size_t) { return text; }};
+}
+
+std::string line(const std::string& text) { return text + "\n"; }
+
+// Returns the IDs of the records of an account or result file, in order.
+std::vector<std::string> idsOf(const std::string& path) {
+  std::vector<std::string> ids;
+  ScanFile<CandidateSkeleton>(path, WhenMissing::kFail, SIZE_MAX, [&ids](CandidateSkeleton& c) {
+    ids.push_back(c.setIDNumber());
+    return true;
+  });
+  return ids;
+}
+
+size_t count(const std::string& text, const std::string& what) {
+  size_t n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+const char kDuplicate[] = "Id/Passport Number you entered already exists";
+const char kSaved[] = "saved succesfully";
+
+}  // namespace
+
+// Twelve seats register and sit the same paper at once; four of them type
+// the same ID and all pass the first check before any of them appends, so
+// the check under the lock is what keeps the ID single.
+TEST(ManySeats, RegisterAndSaveResultsAtOnce) {
+  ScratchDir dir;
+  addTutorAccount(dir, kTutor);
+  addPaper(dir, kTutor, "Maths", sampleQuestions(4));
+  const std::string rest = candidateSitsAndSaves(1, "AAAA") + candidateLeaves() + exitProgram();
+
+  std::vector<Seat> seats(12);
+  for (size_t i = 0; i < seats.size(); ++i) {
+    Person person{"Seat " + std::to_string(i), "C" + std::to_string(i), "Grade 9", "4321"};
+    if (i < 8) {
+      seats[i].steps = {typeAtOnce(candidateRegistersAndLogsIn(person) + rest)};
+      continue;
+    }
+    const std::string fresh = "U" + std::to_string(i);
+    seats[i].steps = {
+        typeAtOnce(line("2") + line("R") + line(person.name) + line("SHARED") + line("Ghana") + line("0244") +
+                   line("seat@example.org") + line("Grade 9")),
+        Step{{"Set your Password"}, [](size_t) { return line("4321"); }, true},
+        Step{{kDuplicate, kSaved}, [fresh, rest](size_t which) {
+               const std::string id = which == 0 ? fresh : "SHARED";
+               // The duplicate's pause and the ID typed again, then the
+               // pause after the confirmation and the login.
+               return (which == 0 ? line("") + line(fresh) : "") + line("") + line(id) + line("4321") + rest;
+             }},
+    };
+  }
+  runSeats(seats, dir.path());
+
+  size_t duplicates = 0;
+  for (const Seat& seat : seats) {
+    EXPECT_EQ(seat.status, 0) << seat.errors;
+    EXPECT_EQ(count(seat.screen, kSaved), 1u) << seat.screen;
+    EXPECT_EQ(count(seat.screen, "Your score : 25%"), 1u) << seat.screen;
+    duplicates += count(seat.screen, kDuplicate);
+  }
+  EXPECT_EQ(duplicates, 3u);
+  EXPECT_EQ(dataFileProblems(dir.path()), std::vector<std::string>{});
+  const std::vector<std::string> accounts = idsOf(dir.file(accountRegFileCandi));
+  EXPECT_EQ(accounts.size(), 12u);
+  EXPECT_EQ(std::set<std::string>(accounts.begin(), accounts.end()).size(), 12u);
+  EXPECT_EQ(idsOf(dir.file(CandiDatefilex)).size(), 12u);
+  for (size_t i = 0; i < seats.size(); ++i) {
+    const std::string id = i < 8 ? "C" + std::to_string(i) : "";
+    if (id.empty()) continue;
+    EXPECT_EQ(idsOf(dir.file(ResultFileName(id.c_str(), ("Seat " + std::to_string(i)).c_str()))),
+              std::vector<std::string>{id});
+  }
+}
+
+// While a tutor republishes the paper, alternating two editions whose keys
+// differ in every question, candidates sitting it with the same answers
+// score all or nothing: never a mix of the two editions.
+TEST(ManySeats, CandidatesSeeOneEditionWholeWhileATutorRepublishes) {
+  ScratchDir dir;
+  addTutorAccount(dir, kTutor);
+  std::vector<Question> keyA = sampleQuestions(8), keyB = sampleQuestions(8);
+  for (Question& q : keyA) q.correct = 'A';
+  for (Question& q : keyB) q.correct = 'B';
+  addPaper(dir, kTutor, "Maths", keyA);
+
+  std::vector<Seat> seats(7);
+  std::string tutor = tutorLogsIn(kTutor);
+  for (int i = 0; i < 12; ++i) tutor += tutorSetsPaper("Maths", i % 2 ? keyA : keyB);
+  seats[0].steps = {typeAtOnce(tutor + tutorLeaves() + exitProgram())};
+  for (size_t i = 1; i < seats.size(); ++i) {
+    const Person person{"Reader " + std::to_string(i), "R" + std::to_string(i), "Grade 9", "4321"};
+    std::string script = candidateRegistersAndLogsIn(person);
+    for (int round = 0; round < 6; ++round) script += candidateSitsAndSaves(1, "AAAAAAAA");
+    seats[i].steps = {typeAtOnce(script + candidateLeaves() + exitProgram())};
+  }
+  runSeats(seats, dir.path());
+
+  for (const Seat& seat : seats) EXPECT_EQ(seat.status, 0) << seat.errors;
+  EXPECT_EQ(count(seats[0].screen, "Your paper has been added to library"), 12u);
+  for (size_t i = 1; i < seats.size(); ++i) {
+    const std::string& screen = seats[i].screen;
+    EXPECT_EQ(count(screen, "Your score : "), 6u);
+    EXPECT_EQ(count(screen, "Your score : 100%") + count(screen, "Your score : 0%"), 6u) << screen;
+  }
+  EXPECT_EQ(dataFileProblems(dir.path()), std::vector<std::string>{});
+  EXPECT_EQ(dir.size(SubjectFile), 13 * 1242);
+}
+
+// A disk that is full (here: a file-size limit) makes the saves fail; with
+// room again the next registration logs in and the next result is listed
+// with its name, because the failed appends left nothing behind.
+TEST(ManySeats, AfterADiskFullFailureTheNextSavesAreWhole) {
+  ScratchDir dir;
+  addTutorAccount(dir, kTutor);
+  addPaper(dir, kTutor, "Maths", sampleQuestions(4));
+  const Person ann{"Ann Lee", "C1", "Grade 9", "4321"};
+  const Person ben{"Ben Ode", "C2", "Grade 9", "4321"};
+  addCandidateAccount(dir, ann);
+  addResult(dir, ann, "Maths", 50, 12);
+  RunSetup full;
+  full.fileSizeLimit = 980 + 300;  // room for part of one record only
+
+  const ProgramRun failedRegistration = runProgram(dir, candidateRegistersAndLogsIn(ben), 30, full);
+  EXPECT_NE(failedRegistration.err.find("Error while writting to tutor account file"), std::string::npos)
+      << failedRegistration.err;
+  EXPECT_EQ(failedRegistration.out.find(kSaved), std::string::npos);
+  const ProgramRun failedResult =
+      runProgram(dir, candidateLogsIn(ann) + candidateSitsAndSaves(1, "ABCD") + candidateLeaves() + exitProgram(),
+                 30, full);
+  EXPECT_NE(failedResult.err.find("Error encountered while saving your score to file."), std::string::npos);
+  EXPECT_EQ(dir.size(accountRegFileCandi), 980);
+  EXPECT_EQ(dir.size(CandiDatefilex), 980);
+
+  const ProgramRun again = runProgram(dir, candidateRegistersAndLogsIn(ben) + candidateSitsAndSaves(1, "ABCD") +
+                                               candidateLeaves() + scoreBoardShows(2) + exitProgram());
+  EXPECT_EQ(again.status, 0);
+  EXPECT_EQ(again.err, "");
+  EXPECT_NE(again.out.find("Your score : 100%"), std::string::npos);
+  EXPECT_EQ(idsOf(dir.file(CandiDatefilex)), (std::vector<std::string>{"C1", "C2"}));
+  EXPECT_NE(again.out.find("Ben Ode"), std::string::npos);
+  EXPECT_EQ(dataFileProblems(dir.path()), std::vector<std::string>{});
+}
