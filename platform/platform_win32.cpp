@@ -51,6 +51,25 @@ std::wstring Wide(const std::string& text) {
   return std::wstring(text.begin(), text.end());
 }
 
+// The long form of a path ("\\\\?\\C:\\..."), which lifts the limit of 260
+// characters on a whole path: a folder deep in a user's profile plus a
+// name of 255 composed characters would pass it. Shorter paths stay as
+// they are.
+std::wstring LongForm(const std::wstring& path) {
+  if (path.compare(0, 4, L"\\\\?\\") == 0) return path;
+  const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  const DWORD length = ::GetFullPathNameW(path.c_str(), size, &full[0], nullptr);
+  if (length == 0 || length >= size) return path;
+  full.resize(length);
+  if (full.size() < MAX_PATH - 12) return path;
+  if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
+std::wstring SystemPath(const std::string& path) { return LongForm(Wide(path)); }
+
 int ErrnoOf(DWORD error) {
   switch (error) {
     case ERROR_SUCCESS: return 0;
@@ -258,7 +277,7 @@ Status File::IsNamedBy(const std::string& path, bool* same) {
   BY_HANDLE_FILE_INFORMATION mine, named;
   if (!::GetFileInformationByHandle(HandleOf(handle_), &mine)) return LastError();
   // No access is needed to learn which file a name stands for.
-  const HANDLE h = ::CreateFileW(Wide(path).c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+  const HANDLE h = ::CreateFileW(SystemPath(path).c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     const DWORD error = ::GetLastError();
@@ -289,7 +308,7 @@ Status File::Close() {
 Status OpenFile(const std::string& path, int flags, File* file, bool* created) {
   file->Close();
   if (created) *created = false;
-  const std::wstring name = Wide(path);
+  const std::wstring name = SystemPath(path);
   const DWORD access = (flags & kReadWrite) ? (GENERIC_READ | GENERIC_WRITE)
                        : (flags & kRead)    ? GENERIC_READ
                                             : GENERIC_WRITE;
@@ -316,7 +335,7 @@ Status CreateTemporaryBeside(const std::string& target, File* file, std::string*
                              ::GetTickCount64() ^ (++counter * 0x9E3779B97F4A7C15ull);
     std::string name = directory + "/.quizmora-";
     for (int i = 0; i < 6; ++i, mix /= 62) name += kLetters[mix % 62];
-    const HANDLE h = ::CreateFileW(Wide(name).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
+    const HANDLE h = ::CreateFileW(SystemPath(name).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
       file->handle_ = h;
@@ -346,14 +365,20 @@ constexpr DWORD kRenamePosixSemantics = 0x2;
 // others hold the old one open (a seat reading a paper, a lock on a data
 // file), which a plain MoveFileExW refuses. Windows 10 (1607) and later.
 bool RenameLikePosix(const std::wstring& from, const std::wstring& to) {
-  wchar_t full[32768];
-  const DWORD length = ::GetFullPathNameW(to.c_str(), 32768, full, nullptr);
-  if (length == 0 || length >= 32768) return false;
-  std::wstring target(full, length);
+  // The new name goes to the system whole: always the long form.
+  const DWORD size = ::GetFullPathNameW(to.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return false;
+  std::wstring target(size, L'\0');
+  const DWORD length = ::GetFullPathNameW(to.c_str(), size, &target[0], nullptr);
+  if (length == 0 || length >= size) return false;
+  target.resize(length);
   if (target.compare(0, 4, L"\\\\?\\") == 0) {
     // already in the long form
-  } else if (target.compare(0, 2, L"\\\\") == 0) target = L"\\\\?\\UNC\\" + target.substr(2);
-  else target = L"\\\\?\\" + target;
+  } else if (target.compare(0, 2, L"\\\\") == 0) {
+    target = L"\\\\?\\UNC\\" + target.substr(2);
+  } else {
+    target = L"\\\\?\\" + target;
+  }
   const HANDLE source = ::CreateFileW(from.c_str(), DELETE | SYNCHRONIZE, kShareAll, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (source == INVALID_HANDLE_VALUE) return false;
@@ -374,8 +399,8 @@ bool RenameLikePosix(const std::wstring& from, const std::wstring& to) {
 }  // namespace
 
 Status ReplaceFile(const std::string& from, const std::string& to) {
-  const std::wstring source = Wide(from);
-  const std::wstring target = Wide(to);
+  const std::wstring source = SystemPath(from);
+  const std::wstring target = SystemPath(to);
   if (!IsDirectory(target) && RenameLikePosix(source, target)) return Status::Ok();
   // Older systems: a reader that holds the target open holds the rename
   // off; it is tried again for about a second.
@@ -399,21 +424,21 @@ Status ReplaceFile(const std::string& from, const std::string& to) {
 Status SyncDirectoryOf(const std::string&) { return Status::Ok(); }
 
 Status RemoveFile(const std::string& path) {
-  if (!::DeleteFileW(Wide(path).c_str())) return LastError();
+  if (!::DeleteFileW(SystemPath(path).c_str())) return LastError();
   return Status::Ok();
 }
 
 Status MakeDirectory(const std::string& path) {
-  if (!::CreateDirectoryW(Wide(path).c_str(), nullptr)) return LastError();
+  if (!::CreateDirectoryW(SystemPath(path).c_str(), nullptr)) return LastError();
   return Status::Ok();
 }
 
 bool PathExists(const std::string& path) {
-  return ::GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return ::GetFileAttributesW(SystemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool WritableOrMissing(const std::string& path) {
-  const std::wstring name = Wide(path);
+  const std::wstring name = SystemPath(path);
   const DWORD attributes = ::GetFileAttributesW(name.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = ::GetLastError();

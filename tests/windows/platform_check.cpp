@@ -87,6 +87,18 @@ int main() {
   Check(other.IsNamedBy("missing.bin", &same).ok() && !same, "not named by a missing name");
   other.Close();
 
+  // A whole path beyond 260 characters: a folder with a long name holding
+  // the longest name the program composes.
+  const std::string folder(120, 'f');
+  const std::string deep = folder + "/" + std::string(250, 'n') + ".abcd";
+  Check(MakeDirectory(folder).ok(), "long folder");
+  Check(OpenFile(deep, kReadWrite | kCreate, &file, nullptr).ok() && file.Append("xy", 2).ok(), "long path");
+  file.Close();
+  Check(CreateTemporaryBeside(deep, &temp, &temp_path).ok() && temp.Append("z", 1).ok() && temp.Close().ok() &&
+            ReplaceFile(temp_path, deep).ok(),
+        "replace at a long path");
+  Check(ReadAll(deep) == "z" && RemoveFile(deep).ok() && !PathExists(deep), "read and remove at a long path");
+
   // Errors carry their cause.
   Check(OpenFile("missing.bin", kRead, &file, nullptr).error == ENOENT, "ENOENT");
   Check(MakeDirectory("folder").ok() && !WritableOrMissing("folder") && WritableOrMissing("missing.bin"),
