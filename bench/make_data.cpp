@@ -109,6 +109,17 @@ std::string wholePaper(int count) {
   return s + candidateLogsIn(kCandidate) + candidateSitsAndSaves(1, answers(count)) + candidateLeaves();
 }
 
+// An Aiken file of `count` questions with texts near the longest allowed.
+void aikenFile(const std::string& name, int count) {
+  std::ofstream out(dir + "/" + name, std::ios::binary);
+  const std::string filler(300, 'q');
+  for (int i = 1; i <= count; ++i) {
+    out << "Question " << i << " " << filler << "\n";
+    for (char letter : std::string("ABCD")) out << letter << ". Option " << letter << " " << filler.substr(0, 250) << "\n";
+    out << "ANSWER: " << static_cast<char>('A' + i % 4) << "\n\n";
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,6 +159,12 @@ int main(int argc, char** argv) {
     input = "2\nQ\nR\nP\n" + candidateLogsIn(kCandidate) + candidateSitsAndSaves(500, "A") + "S\nB\n" +
             candidateLeaves() + scoreBoardShows(1000) + tutorLogsIn(last) + "R\nB\n" +
             tutorPrintsResults("summary") + tutorLeaves() + exitProgram();
+  } else if (scenario == "admin") {  // the companion tool's figures
+    tutors(1);
+    candidates(count);
+    results(count, 1);
+    papers(3, 10);
+    aikenFile("questions.txt", 1000);
   } else {
     std::cerr << "unknown scenario " << scenario << "\n";
     return 2;

@@ -31,13 +31,17 @@ void reportFailure(const PublishResult& result) {
 
 }  // namespace
 
+PublishResult publishPaper(const std::vector<QuestionSkeleton>& questions, const PaperSkeleton& header,
+                           const std::string& questionFile) {
+  // The library stays locked across both steps, so two tutors publishing
+  // at once never interleave their question files and headers.
+  return PublishPaper(SubjectFile, questionFile, questionBytes(questions), EncodeRecord(header));
+}
+
 bool savePaper(const std::vector<QuestionSkeleton>& questions, const PaperSkeleton& header,
                const char* questionFile) {
   flushInput();
-  // The library stays locked across both steps, so two tutors publishing
-  // at once never interleave their question files and headers.
-  const PublishResult result =
-      PublishPaper(SubjectFile, questionFile, questionBytes(questions), EncodeRecord(header));
+  const PublishResult result = publishPaper(questions, header, questionFile);
   if (!result.ok()) reportFailure(result);
   const bool saved = result.ok();
   if (saved) {

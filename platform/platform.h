@@ -156,6 +156,20 @@ void ClearTerminal();
 // exiting).
 void RestoreTerminal();
 
+// ---- Passwords ------------------------------------------------------------
+
+// How reading a hidden line from the terminal went.
+enum class HiddenLine {
+  kRead,        // *line holds what was typed, without its line end
+  kNoTerminal,  // standard input is not a terminal: nothing was read
+  kEnded,       // input ended (or failed) before a line end
+};
+
+// When standard input is a terminal, writes `prompt` on standard error and
+// reads one line typed there without showing it, restoring the terminal's
+// mode on every way out (Ctrl-C included).
+HiddenLine ReadHiddenLine(const std::string& prompt, std::string* line);
+
 // ---- Clock ----------------------------------------------------------------
 
 // Milliseconds of real time from a monotonic clock (its zero is arbitrary).

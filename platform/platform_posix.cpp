@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -331,5 +332,56 @@ std::tm LocalTimeNow() {
 // ---- Names ------------------------------------------------------------------
 
 void MakeNameSafeForSystem(std::string*) {}
+
+namespace {
+
+// The terminal's mode before a hidden read, for the signal handler to put
+// back before the signal ends the program.
+struct termios hiddenSaved;
+
+void RestoreAfterSignal(int sig) {
+  ::tcsetattr(STDIN_FILENO, TCSANOW, &hiddenSaved);
+  ::signal(sig, SIG_DFL);
+  ::raise(sig);
+}
+
+}  // namespace
+
+HiddenLine ReadHiddenLine(const std::string& prompt, std::string* line) {
+  line->clear();
+  if (!::isatty(STDIN_FILENO) || ::tcgetattr(STDIN_FILENO, &hiddenSaved) != 0) return HiddenLine::kNoTerminal;
+  for (size_t done = 0; done < prompt.size();) {
+    const ssize_t n = ::write(STDERR_FILENO, prompt.data() + done, prompt.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
+  struct sigaction restore = {}, oldInt = {}, oldTerm = {}, oldHup = {};
+  restore.sa_handler = RestoreAfterSignal;
+  ::sigaction(SIGINT, &restore, &oldInt);
+  ::sigaction(SIGTERM, &restore, &oldTerm);
+  ::sigaction(SIGHUP, &restore, &oldHup);
+  struct termios hidden = hiddenSaved;
+  hidden.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+  hidden.c_lflag |= ECHONL;  // the Enter still moves to a new line
+  ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+  HiddenLine outcome = HiddenLine::kEnded;
+  for (;;) {
+    char c = 0;
+    const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    if (c == '\n') {
+      outcome = HiddenLine::kRead;
+      break;
+    }
+    *line += c;
+  }
+  ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hiddenSaved);
+  ::sigaction(SIGINT, &oldInt, nullptr);
+  ::sigaction(SIGTERM, &oldTerm, nullptr);
+  ::sigaction(SIGHUP, &oldHup, nullptr);
+  return outcome;
+}
 
 }  // namespace platform

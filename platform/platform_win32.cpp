@@ -624,6 +624,44 @@ bool WaitForKey(int fd) {
   return pressed;
 }
 
+// Echo off for one line; line input and processed input stay on, so the
+// line is edited as usual and Ctrl-C still reaches the handler that puts
+// the mode back. The Enter is shown as a line end, as on a terminal.
+HiddenLine ReadHiddenLine(const std::string& prompt, std::string* line) {
+  line->clear();
+  const HANDLE h = HandleOfDescriptor(kStandardInput);
+  DWORD mode;
+  if (!IsConsole(h) || !::GetConsoleMode(h, &mode)) return HiddenLine::kNoTerminal;
+  std::fwrite(prompt.data(), 1, prompt.size(), stderr);
+  std::fflush(stderr);
+  console.key_input = h;
+  console.saved_input_mode = mode;
+  ::InterlockedExchange(&console.input_mode_changed, 1);
+  ::SetConsoleMode(h, (mode & ~ENABLE_ECHO_INPUT) | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT);
+  HiddenLine outcome = HiddenLine::kEnded;
+  char buffer[4096];
+  for (;;) {
+    const long n = ReadConsoleText(h, buffer, sizeof buffer);
+    if (n <= 0) break;
+    line->append(buffer, static_cast<size_t>(n));
+    const size_t end = line->find('\n');
+    if (end != std::string::npos) {
+      line->resize(end > 0 && (*line)[end - 1] == '\r' ? end - 1 : end);
+      outcome = HiddenLine::kRead;
+      break;
+    }
+  }
+  RestoreKeyInput();
+  const HANDLE screen = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+  if (outcome == HiddenLine::kRead && screen != INVALID_HANDLE_VALUE) {
+    DWORD written;
+    ::WriteConsoleW(screen, L"\r\n", 2, &written, nullptr);
+  }
+  if (screen != INVALID_HANDLE_VALUE) ::CloseHandle(screen);
+  return outcome;
+}
+
 void DiscardTypeAhead(int fd) {
   const HANDLE h = HandleOfDescriptor(fd);
   if (IsConsole(h)) ::FlushConsoleInputBuffer(h);

@@ -187,10 +187,17 @@ StoreStatus Replacement::Begin(const std::string& path) {
   return StoreStatus{};
 }
 
-StoreStatus Replacement::Commit(const std::string& bytes) {
+StoreStatus Replacement::Write(const std::string& bytes) {
   if (!temp_.is_open()) return StoreStatus{StoreStep::kOpen, EBADF};
-  Status step = WriteAtEnd(temp_, bytes.data(), bytes.size());
+  const Status step = WriteAtEnd(temp_, bytes.data(), bytes.size());
   if (!step.ok()) return StoreStatus::Failure(StoreStep::kWrite, step);
+  return StoreStatus{};
+}
+
+StoreStatus Replacement::Commit(const std::string& bytes) {
+  const StoreStatus written = Write(bytes);
+  if (!written.ok()) return written;
+  Status step;
   if (!(step = temp_.Sync()).ok()) return StoreStatus::Failure(StoreStep::kSync, step);
   if (!(step = temp_.Close()).ok()) return StoreStatus::Failure(StoreStep::kWrite, step);
   if (!(step = platform::ReplaceFile(temp_path_, path_)).ok()) return StoreStatus::Failure(StoreStep::kReplace, step);

@@ -82,6 +82,9 @@ class RecordReader {
   // status() then tells apart.
   bool Next(const char** record);
   const StoreStatus& status() const { return status_; }
+  // After Next has returned false with an ok status: the bytes after the
+  // last whole record (a partial tail), 0 when the file ends on a boundary.
+  size_t leftover() const { return len_ - pos_; }
 
  private:
   bool Refill();
@@ -184,7 +187,10 @@ class Replacement {
 
   // Checks that `path` may be replaced and creates the file beside it.
   StoreStatus Begin(const std::string& path);
-  // Writes `bytes` as the new content and puts it in place.
+  // Adds `bytes` to the new content, for content made a piece at a time
+  // (memory then stays constant however large the file grows).
+  StoreStatus Write(const std::string& bytes);
+  // Writes `bytes` as the (rest of the) new content and puts it in place.
   StoreStatus Commit(const std::string& bytes);
 
  private:

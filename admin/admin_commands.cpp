@@ -1,0 +1,130 @@
+#include "admin/admin_commands.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "CLI/CLI.hpp"
+#include "admin/admin_options.h"
+#include "admin/admin_status.h"
+#include "admin/data_check.h"
+#include "admin/data_repair.h"
+#include "admin/export_paper.h"
+#include "admin/import_paper.h"
+#include "admin/paper_list.h"
+#include "admin/results_export.h"
+
+// The build defines the version from the project's; a build without it
+// still names one.
+#ifndef QUIZMORA_VERSION
+#define QUIZMORA_VERSION "1.0.0"
+#endif
+
+namespace {
+
+// One command of the tool: its name, what it does, its own options, and the
+// function that carries it out (returning the exit status).
+struct AdminCommand {
+  const char* name;
+  const char* summary;
+  void (*declare)(CLI::App& command, AdminOptions& options);
+  int (*run)(const AdminOptions& options);
+};
+
+void PasswordOption(CLI::App& command, AdminOptions& options) {
+  command.add_flag("--password-stdin", options.passwordStdin,
+                   "Read the tutor's password from the first line of standard input (otherwise it is asked for "
+                   "on the terminal, without echo)");
+}
+
+void DeclareImportPaper(CLI::App& command, AdminOptions& options) {
+  command.add_option("FILE", options.file, "Aiken or GIFT text file of the questions")->required()->type_name("FILE");
+  command.add_option("--tutor", options.tutor, "ID of the tutor the paper is published for")->required()->type_name("ID");
+  command.add_option("--subject", options.subject, "Subject of the paper (at most 99 bytes)")->required()->type_name("NAME");
+  command.add_option("--format", options.format, "Format of FILE (default: gift for a .gift file, aiken otherwise)")
+      ->check(CLI::IsMember({"aiken", "gift"}));
+  command.add_option("--time", options.time, "Minutes allowed: y = 2 a question (default), n = 1 a question, "
+                                             "or a whole number from 1 to 100000")
+      ->check(CLI::Validator(
+          [](std::string& value) {
+            return MinutesFor(value, 1) > 0 ? std::string() : "must be y, n or a whole number from 1 to 100000";
+          },
+          "y|n|MINUTES"));
+  PasswordOption(command, options);
+  command.add_flag("--dry-run", options.dryRun, "Check everything and write nothing");
+}
+
+void DeclareExportPaper(CLI::App& command, AdminOptions& options) {
+  command.add_option("NUMBER", options.number, "Number of the paper, as `papers` lists it")->required()->type_name("NUMBER");
+  command.add_option("--tutor", options.tutor, "ID of the paper's author")->required()->type_name("ID");
+  command.add_option("--format", options.format, "Text format (default: aiken)")
+      ->check(CLI::IsMember({"aiken", "gift"}));
+  PasswordOption(command, options);
+  command.add_option("-o", options.output, "Write to FILE (replaced atomically) instead of standard output")
+      ->type_name("FILE");
+}
+
+void DeclareExportResults(CLI::App& command, AdminOptions& options) {
+  command.add_option("--format", options.format, "Output format (default: csv)")
+      ->check(CLI::IsMember({"csv", "jsonl"}));
+  command.add_option("--candidate", options.candidate, "Only the results of the candidate with this ID")
+      ->type_name("ID")
+      ->each([&options](const std::string&) { options.hasCandidate = true; });
+  command.add_flag("--bom", options.bom, "Start the output with a UTF-8 byte-order mark");
+  command.add_option("-o", options.output, "Write to FILE (replaced atomically) instead of standard output")
+      ->type_name("FILE");
+}
+
+void DeclareNothing(CLI::App&, AdminOptions&) {}
+
+void DeclareRepair(CLI::App& command, AdminOptions& options) {
+  command.add_flag("--dry-run", options.dryRun, "Print the changes only");
+}
+
+const AdminCommand kCommands[] = {
+    {"import-paper", "Publish the questions of an Aiken or GIFT file as a tutor's paper", DeclareImportPaper,
+     RunImportPaper},
+    {"papers", "List the library as candidates see it", DeclareNothing, RunPapers},
+    {"export-paper", "Write a paper as Aiken or GIFT text (its author only)", DeclareExportPaper, RunExportPaper},
+    {"export-results", "Write every saved result as CSV or JSON Lines", DeclareExportResults, RunExportResults},
+    {"check", "Report every problem of the data files", DeclareNothing, RunCheck},
+    {"repair", "Mend partial records, unterminated texts and superseded headers, after a backup", DeclareRepair,
+     RunRepair},
+};
+
+}  // namespace
+
+int RunAdmin(int argc, char** argv) {
+  AdminOptions options;
+  CLI::App app{"Companion tool of Quizmora: imports and exports papers and results, checks and repairs the data "
+               "files of a folder.",
+               "quizmora-admin"};
+  app.set_version_flag("--version", "quizmora-admin " QUIZMORA_VERSION, "Print the version and exit");
+  app.add_option("-C", options.dir, "Work on the data folder DIR (default: the current directory)")
+      ->type_name("DIR");
+  app.require_subcommand(1);
+  app.fallthrough();  // -C is taken after the command too
+  const AdminCommand* chosen = nullptr;
+  for (const AdminCommand& command : kCommands) {
+    CLI::App* sub = app.add_subcommand(command.name, command.summary);
+    command.declare(*sub, options);
+    sub->callback([&chosen, &command]() { chosen = &command; });
+  }
+  // CLI11 reports parse errors by exception; they are caught here, at the one
+  // parse call, and everything after reports failure by return value.
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version: standard output
+    Complain(std::string(e.what()) + " (see quizmora-admin --help)");
+    return kExitUsage;
+  }
+  if (!options.dir.empty()) {
+    std::error_code error;
+    std::filesystem::current_path(options.dir, error);
+    if (error) {
+      Complain("cannot work in " + options.dir + ": " + error.message());
+      return kExitFailed;
+    }
+  }
+  return chosen ? chosen->run(options) : kExitUsage;
+}

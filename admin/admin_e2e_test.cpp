@@ -1,0 +1,434 @@
+// quizmora-admin as its users run it: the built program in a scratch
+// folder, checked by its exit status, its output and the bytes it leaves.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "records/candidate_skeleton.h"
+#include "records/data_files.h"
+#include "records/paper_skeleton.h"
+#include "records/question_skeleton.h"
+#include "records/record_layout.h"
+#include "records/store.h"
+#include "tests/data_fixture.h"
+#include "tests/program_run.h"
+#include "tests/scratch_dir.h"
+#include "tests/session_script.h"
+#include "tests/tmux_terminal.h"
+
+namespace {
+
+const Person kTutor{"Jane Doe", "T1", "Form 2", "1234"};
+const Person kOtherTutor{"Jon Roe", "T2", "Form 3", "999"};
+const Person kCandidate{"Ann Lee", "C1", "Grade 9", "4321"};
+
+ProgramRun admin(const ScratchDir& dir, const std::vector<std::string>& args, const std::string& input = "") {
+  RunSetup setup;
+  setup.program = QUIZMORA_ADMIN_BINARY;
+  setup.arguments = args;
+  return runProgram(dir, input, 60, setup);
+}
+
+// True when every line of a run's standard error carries the tool's prefix.
+bool allPrefixed(const std::string& err) {
+  std::istringstream lines(err);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("quizmora-admin: ", 0) != 0) return false;
+  }
+  return true;
+}
+
+// Every file under `dir` (subfolders too) with its bytes.
+std::map<std::string, std::string> folderContent(const ScratchDir& dir) {
+  std::map<std::string, std::string> content;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path())) {
+    const std::string name = std::filesystem::relative(entry.path(), dir.path()).string();
+    content[name] = entry.is_regular_file() ? dir.read(name) : "(folder)";
+  }
+  return content;
+}
+
+std::string aikenOf(const std::vector<Question>& questions) {
+  std::string text;
+  for (const Question& q : questions) {
+    text += q.text + "\nA. " + q.options[0] + "\nB. " + q.options[1] + "\nC. " + q.options[2] + "\nD. " +
+            q.options[3] + "\nANSWER: " + q.correct + "\n\n";
+  }
+  return text;
+}
+
+// Imports `file` (already in `dir`) for kTutor with the password on stdin.
+ProgramRun importPaper(const ScratchDir& dir, const std::string& file, const std::string& subject,
+                       std::vector<std::string> more = {}) {
+  std::vector<std::string> args = {"import-paper", file, "--tutor", kTutor.id, "--subject", subject,
+                                   "--password-stdin"};
+  args.insert(args.end(), more.begin(), more.end());
+  return admin(dir, args, kTutor.password + "\n");
+}
+
+// A minimal RFC 4180 reader: rows of fields, CR LF between rows.
+std::vector<std::vector<std::string>> readCsv(const std::string& text) {
+  std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+  bool quoted = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    std::string& field = rows.back().back();
+    if (quoted) {
+      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+        field += '"', ++i;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        field += c;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      rows.back().emplace_back();
+    } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      ++i;
+      if (i + 1 < text.size()) rows.emplace_back(1);
+    } else {
+      field += c;
+    }
+  }
+  return rows;
+}
+
+// One result record laid out through the record layout.
+std::string resultBytes(const std::string& name, const std::string& id, double score, double seconds,
+                        const std::string& date, const std::string& time, const std::string& contact = "") {
+  return RecordBytes(CandidateLayout(), {{"candiNames", name, 0},
+                                         {"IDNumber", id, 0},
+                                         {"subjectName", "Maths, part 1", 0},
+                                         {"candiscores", "", score},
+                                         {"timeTaken", "", seconds},
+                                         {"dateAttempted", date, 0},
+                                         {"timeAttempted", time, 0},
+                                         {"candiLevel", "Grade 9", 0},
+                                         {"contact", contact, 0},
+                                         {"logInPassword", "", 77}});
+}
+
+}  // namespace
+
+TEST(AdminTool, CommandLineStatusesAndMessages) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string out;  // expected start of standard output
+    std::string err;  // expected part of standard error
+  };
+  const std::vector<Case> cases = {
+      {{"--version"}, 0, "quizmora-admin 1.0.0\n", ""},
+      {{"--help"}, 0, "Companion tool", ""},
+      {{"export-results", "--help"}, 0, "Write every saved result", ""},
+      {{}, 2, "", "subcommand is required"},
+      {{"--frobnicate", "check"}, 2, "", "frobnicate"},
+      {{"import-paper", "q.txt", "--tutor", "T1"}, 2, "", "--subject"},
+      {{"import-paper", "q.txt", "--tutor", "T1", "--subject", "S", "--time", "100001"}, 2, "", "--time"},
+      {{"import-paper", "q.txt", "--tutor", "T1", "--subject", "S", "--format", "xml"}, 2, "", "--format"},
+      // Standard input is a pipe here: no terminal to ask for a password.
+      {{"import-paper", "q.txt", "--tutor", "T1", "--subject", "S"}, 2, "", "--password-stdin"},
+      {{"export-paper", "two", "--tutor", "T1", "--password-stdin"}, 2, "", "NUMBER"},
+      {{"-C", "no-such-folder", "check"}, 1, "", "no-such-folder"},
+      {{"check"}, 0, "no problems found\n", ""},
+      {{"check", "-C", "."}, 0, "no problems found\n", ""},
+  };
+  for (const Case& c : cases) {
+    ScratchDir dir;
+    const ProgramRun run = admin(dir, c.args);
+    std::string where;
+    for (const std::string& a : c.args) where += a + " ";
+    EXPECT_EQ(run.status, c.status) << where << run.err;
+    EXPECT_EQ(run.out.substr(0, c.out.size()), c.out) << where;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << where << run.err;
+    EXPECT_TRUE(allPrefixed(run.err)) << where << run.err;
+  }
+}
+
+TEST(AdminTool, ImportedPaperIsPublishedAsTypedAndSatWithTheRightScore) {
+  ScratchDir dir;
+  addTutorAccount(dir, kTutor);
+  addCandidateAccount(dir, kCandidate);
+  const std::vector<Question> questions = sampleQuestions(3);
+  dir.write("maths.txt", aikenOf(questions));
+  dir.write("bad.txt", "Q\nA. a\nB. b\nD. d\nANSWER: A\n\nQ2\nA. a\nB. b\nC. c\nD. d\nANSWER: Z\n");
+
+  // Refusals write nothing at all.
+  const auto before = folderContent(dir);
+  const ProgramRun wrongPassword = admin(dir, {"import-paper", "maths.txt", "--tutor", "T1", "--subject", "Maths",
+                                               "--password-stdin"}, "4321\n");
+  EXPECT_EQ(wrongPassword.status, 1);
+  EXPECT_EQ(wrongPassword.err, "quizmora-admin: tutor ID or password not recognised\n");
+  const ProgramRun unknown = admin(dir, {"import-paper", "maths.txt", "--tutor", "T9", "--subject", "Maths",
+                                         "--password-stdin"}, "1234\n");
+  EXPECT_EQ(unknown.err, "quizmora-admin: tutor ID or password not recognised\n");
+  const ProgramRun bad = importPaper(dir, "bad.txt", "Maths");
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.err.find("quizmora-admin: bad.txt:4: option D where option C is due"), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find("quizmora-admin: bad.txt:12: ANSWER: must be followed"), std::string::npos) << bad.err;
+  const ProgramRun dry = importPaper(dir, "maths.txt", "Maths", {"--dry-run"});
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  EXPECT_EQ(folderContent(dir), before);
+
+  const ProgramRun run = importPaper(dir, "maths.txt", "Maths", {"--time", "45"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(dir.read("Maths_Form 2_Jane Doe.abcd"), questionFileBytes(questions));
+  std::vector<PaperSkeleton> headers;
+  LoadFile<PaperSkeleton>(dir.file(SubjectFile), WhenMissing::kFail, 10, &headers);
+  ASSERT_EQ(headers.size(), 1u);
+  EXPECT_STREQ(headers[0].setCandiNames(), "Jane Doe");
+  EXPECT_STREQ(headers[0].setPaperLevel(), "Form 2");
+  EXPECT_STREQ(headers[0].set_Institution(), "Hill School");
+  EXPECT_STREQ(headers[0].setEmail(), "someone@example.org");
+  EXPECT_EQ(headers[0].setTotalQuestions(), 3);
+  EXPECT_EQ(headers[0].setTimeAllowed(), 45.0);
+
+  // Two of three right: the candidate's saved score is 200/3 percent.
+  std::string answers;
+  for (const Question& q : questions) answers += q.correct;
+  answers[2] = answers[2] == 'A' ? 'B' : 'A';
+  const ProgramRun sat = runProgram(dir, candidateLogsIn(kCandidate) + candidateSitsAndSaves(1, answers) +
+                                             candidateLeaves() + exitProgram());
+  EXPECT_EQ(sat.status, 0);
+  std::vector<CandidateSkeleton> results;
+  LoadFile<CandidateSkeleton>(dir.file(CandiDatefilex), WhenMissing::kFail, 10, &results);
+  ASSERT_EQ(results.size(), 1u) << sat.out.substr(sat.out.size() > 3000 ? sat.out.size() - 3000 : 0);
+  EXPECT_DOUBLE_EQ(results[0].setcandiscores(), 200.0 / 3);
+  EXPECT_STREQ(results[0].setsubjectName(), "Maths");
+}
+
+TEST(AdminTool, ExportedPapersImportToIdenticalQuestionRecords) {
+  ScratchDir dir;
+  addTutorAccount(dir, kTutor);
+  addTutorAccount(dir, kOtherTutor);
+  Question awkward;
+  awkward.text = "//x [html] a{b}=c~d#e:f\\g -> h \\n";
+  awkward.options[0] = "%50% \t tab";
+  awkward.options[1] = "::t:: 100%";
+  awkward.options[2] = "=";
+  awkward.options[3] = "Caf\xC3\xA9";
+  awkward.correct = 'C';
+  std::vector<Question> questions = sampleQuestions(2);
+  questions.push_back(awkward);
+  addPaper(dir, kTutor, "Mixed", questions);
+  const std::string original = dir.read("Mixed_Form 2_Jane Doe.abcd");
+
+  for (const std::string format : {"aiken", "gift"}) {
+    const std::string file = "out." + format;
+    const ProgramRun out = admin(dir, {"export-paper", "1", "--tutor", "T1", "--password-stdin", "--format", format,
+                                       "-o", file}, "1234\n");
+    ASSERT_EQ(out.status, 0) << out.err;
+    const ProgramRun in = importPaper(dir, file, "Again " + format);
+    ASSERT_EQ(in.status, 0) << format << ": " << in.err << dir.read(file);
+    EXPECT_EQ(dir.read("Again " + format + "_Form 2_Jane Doe.abcd"), original) << format;
+  }
+  const ProgramRun toStdout = admin(dir, {"export-paper", "1", "--tutor", "T1", "--password-stdin"}, "1234\n");
+  EXPECT_EQ(toStdout.out, dir.read("out.aiken"));
+  const ProgramRun notAuthor = admin(dir, {"export-paper", "1", "--tutor", "T2", "--password-stdin"}, "999\n");
+  EXPECT_EQ(notAuthor.status, 1);
+  EXPECT_EQ(notAuthor.out, "");
+  const ProgramRun noPaper = admin(dir, {"export-paper", "9", "--tutor", "T1", "--password-stdin"}, "1234\n");
+  EXPECT_EQ(noPaper.status, 1);
+
+  std::filesystem::remove(dir.file("Again gift_Form 2_Jane Doe.abcd"));
+  const ProgramRun papers = admin(dir, {"papers"});
+  EXPECT_EQ(papers.status, 0);
+  std::vector<std::string> lines;
+  std::istringstream listing(papers.out);
+  for (std::string line; std::getline(listing, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 4u) << papers.out;
+  EXPECT_EQ(lines[0], "number\tsubject\tauthor\tlevel\tquestions\tminutes\tdate\tquestion_file\tfile");
+  EXPECT_EQ(lines[1], "1\tMixed\tJane Doe\tForm 2\t3\t6\t7/12/2026 | Monday\tMixed_Form 2_Jane Doe.abcd\twhole");
+  // An imported paper carries today's date and the default minutes (y).
+  EXPECT_EQ(lines[2].substr(0, 34), "2\tAgain aiken\tJane Doe\tForm 2\t3\t6\t");
+  EXPECT_NE(lines[2].find(" | "), std::string::npos);
+  EXPECT_EQ(lines[3].substr(lines[3].size() - 8), "\tmissing");
+}
+
+TEST(AdminTool, ExportedResultsReadBackWithEveryAwkwardText) {
+  ScratchDir dir;
+  const std::string rows[] = {
+      resultBytes("Smith, \"Jo\"\nLine two", "C1", 200.0 / 3, 75.5, "7/12/2026 | Monday", "9:5:7", "+254 700"),
+      resultBytes("=SUM(A1)", "C2", 100, 12, "not a date", "25:00:00", "@home"),
+      resultBytes("Jos\xE9 M\xC3\xBCller", "C1", std::nan(""), HUGE_VAL, "29/2/2027 | Monday", "", "-1"),
+  };
+  for (const std::string& r : rows) dir.append(CandiDatefilex, r);
+  dir.append(CandiDatefilex, "partial tail");
+
+  const ProgramRun csv = admin(dir, {"export-results", "--bom", "-o", "results.csv"});
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  const std::string text = dir.read("results.csv");
+  ASSERT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
+  const auto table = readCsv(text.substr(3));
+  ASSERT_EQ(table.size(), 4u) << text;
+  EXPECT_EQ(table[0], (std::vector<std::string>{"number", "name", "id", "subject", "score", "time_taken", "date",
+                                                 "weekday", "time", "level", "country", "email", "contact"}));
+  EXPECT_EQ(table[1], (std::vector<std::string>{"1", "Smith, \"Jo\"\nLine two", "C1", "Maths, part 1", "66.66666666666667",
+                                                 "75.5", "2026-12-07", "Monday", "09:05:07", "Grade 9", "", "",
+                                                 "'+254 700"}));
+  EXPECT_EQ(table[2], (std::vector<std::string>{"2", "'=SUM(A1)", "C2", "Maths, part 1", "100", "12", "not a date", "",
+                                                 "25:00:00", "Grade 9", "", "", "'@home"}));
+  // Latin-1 bytes become UTF-8, valid UTF-8 passes; non-finite numbers
+  // are empty; 29 February 2027 is no date.
+  EXPECT_EQ(table[3], (std::vector<std::string>{"3", "Jos\xC3\xA9 M\xC3\xBCller", "C1", "Maths, part 1", "", "",
+                                                 "29/2/2027 | Monday", "Monday", "", "Grade 9", "", "", "'-1"}));
+
+  const ProgramRun json = admin(dir, {"export-results", "--format", "jsonl", "--candidate", "C1"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_EQ(json.out,
+            "{\"number\":1,\"name\":\"Smith, \\\"Jo\\\"\\nLine two\",\"id\":\"C1\",\"subject\":\"Maths, part 1\","
+            "\"score\":66.66666666666667,\"time_taken\":75.5,\"date\":\"2026-12-07\",\"weekday\":\"Monday\","
+            "\"time\":\"09:05:07\",\"level\":\"Grade 9\",\"country\":\"\",\"email\":\"\",\"contact\":\"+254 700\"}\n"
+            "{\"number\":3,\"name\":\"Jos\xC3\xA9 M\xC3\xBCller\",\"id\":\"C1\",\"subject\":\"Maths, part 1\","
+            "\"score\":null,\"time_taken\":null,\"date\":\"29/2/2027 | Monday\",\"weekday\":\"Monday\","
+            "\"time\":\"\",\"level\":\"Grade 9\",\"country\":\"\",\"email\":\"\",\"contact\":\"-1\"}\n");
+
+  // No results file: only the header row, and nothing created.
+  ScratchDir empty;
+  const ProgramRun none = admin(empty, {"export-results"});
+  EXPECT_EQ(none.status, 0);
+  EXPECT_EQ(none.out, "number,name,id,subject,score,time_taken,date,weekday,time,level,country,email,contact\r\n");
+  EXPECT_FALSE(empty.exists(CandiDatefilex));
+}
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// A folder with one of every problem check knows.
+void addEveryProblem(const ScratchDir& dir) {
+  addTutorAccount(dir, kTutor);
+  addTutorAccount(dir, kOtherTutor);
+  dir.append(accountRegFileTutor, RecordBytes(TutorLayout(), {{"IDNumber", "T1", 0}, {"logInPassword", "", 0}}));
+  dir.append(accountRegFileTutor, RecordBytes(TutorLayout(), {{"IDNumber", "T4", 0},
+                                                              {"candiNames", std::string(100, 'x'), 0},
+                                                              {"logInPassword", "", 5}}));
+  addCandidateAccount(dir, kCandidate);
+  dir.write(std::string(accountRegFileCandi) + ".partial", "old");
+  addPaper(dir, kTutor, "Maths", sampleQuestions(3));
+  addPaper(dir, kTutor, "Maths", sampleQuestions(2));
+  std::filesystem::remove(dir.file(addPaper(dir, kOtherTutor, "Physics", sampleQuestions(2))));
+  dir.append(addPaper(dir, kTutor, "Chem", sampleQuestions(2)), questionFileBytes(sampleQuestions(1)));
+  dir.append(SubjectFile, RecordBytes(PaperLayout(), {{"subjectName", "Bio", 0},
+                                                      {"candiNames", "Jane Doe", 0},
+                                                      {"paperLevel", "Form 2", 0}}));
+  dir.write("Old_Form 1_Nobody.abcd", RecordBytes(QuestionLayout(), {{"question", "q", 0}, {"answer", "", 7}}));
+  addResult(dir, kCandidate, "Maths", 50, 10);
+  dir.append(CandiDatefilex, resultBytes("Ann Lee", "C1", std::nan(""), -1, "7/12/2026 | Monday", "9:5:7"));
+  dir.append(CandiDatefilex, "xyz");
+}
+
+}  // namespace
+
+TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
+  ScratchDir dir;
+  addEveryProblem(dir);
+  const ProgramRun check = admin(dir, {"check"});
+  EXPECT_EQ(check.status, 1);
+  EXPECT_EQ(linesOf(check.out), (std::vector<std::string>{
+      "Old_Form 1_Nobody.abcd: record 1: correct option 7 is outside 1 to 4",
+      "Old_Form 1_Nobody.abcd: no library header names this question file",
+      "accDataCdata.abcdAcc.partial: bytes the store cut from a partial record, kept for a person to look at",
+      "accDataTtor.abcdAcc: record 3: password 0 is outside 1 to 9000000",
+      "accDataTtor.abcdAcc: record 3: ID \"T1\" already registered in record 1",
+      "accDataTtor.abcdAcc: record 4: text field candiNames has no terminating NUL",
+      "candidate.abcddata: record 2: score nan is not a number from 0 to 100",
+      "candidate.abcddata: record 2: time taken -1 is not a number of seconds from 0",
+      "candidate.abcddata: 3 bytes after the last whole record",
+      "subjlib.abcdlib: record 1: superseded by record 2, which names the same question file "
+      "\"Maths_Form 2_Jane Doe.abcd\"",
+      "subjlib.abcdlib: record 3: question file \"Physics_Form 3_Jon Roe.abcd\" is missing",
+      "subjlib.abcdlib: record 4: question count 2 but \"Chem_Form 2_Jane Doe.abcd\" holds 3 whole questions",
+      "subjlib.abcdlib: record 5: question count 0 is outside 1 to 1000",
+      "subjlib.abcdlib: record 5: minutes 0 are not above 0",
+      "subjlib.abcdlib: record 5: question file \"Bio_Form 2_Jane Doe.abcd\" is missing",
+      "15 problems found",
+  }));
+
+  const auto before = folderContent(dir);
+  const ProgramRun dry = admin(dir, {"repair", "--dry-run"});
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  const std::vector<std::string> changes = {
+      "accDataTtor.abcdAcc: record 4: terminated text field candiNames",
+      "candidate.abcddata: cut 3 bytes after the last whole record into candidate.abcddata.partial",
+      "subjlib.abcdlib: record 1: dropped, superseded by record 2",
+  };
+  EXPECT_EQ(linesOf(dry.out), changes);
+  EXPECT_EQ(folderContent(dir), before);
+
+  const ProgramRun repair = admin(dir, {"repair"});
+  EXPECT_EQ(repair.status, 1) << repair.err;  // what needs a person is left
+  const std::vector<std::string> out = linesOf(repair.out);
+  for (const std::string& change : changes) EXPECT_NE(std::find(out.begin(), out.end(), change), out.end()) << change;
+  EXPECT_EQ(out.back(), "13 problems found");
+  EXPECT_EQ(dir.read("candidate.abcddata.partial"), "xyz");
+  EXPECT_EQ(dir.size(SubjectFile), 4 * static_cast<long long>(kPaperRecordSize));
+  // Every changed file was copied, as it was, into one new backup folder.
+  std::string backup;
+  for (const auto& entry : folderContent(dir)) {
+    if (entry.second == "(folder)") backup = entry.first;
+  }
+  ASSERT_EQ(backup.rfind("quizmora-backup-", 0), 0u) << backup;
+  EXPECT_EQ(backup.size(), std::string("quizmora-backup-20261209-051500").size());
+  for (const char* name : {accountRegFileTutor, CandiDatefilex, SubjectFile}) {
+    EXPECT_EQ(dir.read(backup + "/" + name), before.at(name)) << name;
+  }
+  EXPECT_FALSE(dir.exists(backup + "/" + accountRegFileCandi));
+
+  // Damage a repair can mend on its own leaves a healthy folder.
+  ScratchDir mendable;
+  addTutorAccount(mendable, kTutor);
+  mendable.append(accountRegFileTutor, RecordBytes(TutorLayout(), {{"IDNumber", "T4", 0},
+                                                                   {"institution", std::string(100, 'y'), 0},
+                                                                   {"logInPassword", "", 5}}));
+  addPaper(mendable, kTutor, "Maths", sampleQuestions(3));
+  addPaper(mendable, kTutor, "Maths", sampleQuestions(3));
+  EXPECT_EQ(admin(mendable, {"repair"}).status, 0);
+  const ProgramRun healthy = admin(mendable, {"check"});
+  EXPECT_EQ(healthy.status, 0);
+  EXPECT_EQ(healthy.out, "no problems found\n");
+}
+
+TEST(AdminTool, PasswordTypedOnTheTerminalIsNotShown) {
+  if (!TmuxTerminal::available()) GTEST_SKIP() << "tmux is not installed";
+  ScratchDir dir;
+  addTutorAccount(dir, kTutor);
+  addPaper(dir, kTutor, "Maths", sampleQuestions(1));
+  const std::string command = std::string("'") + QUIZMORA_ADMIN_BINARY + "' export-paper 1 --tutor T1; echo STATUS=$?";
+  const std::string keepOpen = "; exec sleep 600";  // the window outlives the command
+  {
+    TmuxTerminal terminal(dir.path(), command + keepOpen);
+    ASSERT_TRUE(terminal.started());
+    ASSERT_TRUE(terminal.waitForPrompt("quizmora-admin: password for tutor T1:"));
+    ASSERT_TRUE(terminal.waitUntilReading());
+    terminal.type("1234");
+    terminal.press("Enter");
+    ASSERT_TRUE(terminal.waitFor("STATUS=0")) << terminal.screen();
+    EXPECT_NE(terminal.screen().find("ANSWER: A"), std::string::npos) << terminal.screen();
+    EXPECT_EQ(terminal.screen().find("1234"), std::string::npos) << terminal.screen();
+  }
+  // Ctrl-C at the prompt leaves the terminal echoing again.
+  // (The shell traps the interrupt, so it lives on to report.)
+  TmuxTerminal interrupted(dir.path(), "trap true INT; " + command + "; stty -a" + keepOpen);
+  ASSERT_TRUE(interrupted.started());
+  ASSERT_TRUE(interrupted.waitForPrompt("quizmora-admin: password for tutor T1:"));
+  ASSERT_TRUE(interrupted.waitUntilReading());
+  interrupted.press("C-c");
+  ASSERT_TRUE(interrupted.waitFor("STATUS=130")) << interrupted.screen();
+  ASSERT_TRUE(interrupted.waitFor("speed"));
+  EXPECT_NE(interrupted.screen().find(" echo "), std::string::npos) << interrupted.screen();
+}

@@ -1,0 +1,168 @@
+#include "admin/data_check.h"
+
+#include <cmath>
+#include <cstdio>
+#include <unordered_map>
+
+#include "admin/admin_status.h"
+#include "admin/data_folder.h"
+#include "admin/result_rows.h"
+#include "records/coding.h"
+#include "records/data_files.h"
+#include "records/question_skeleton.h"
+#include "records/whole_files.h"
+
+namespace {
+
+std::string Shown(double value) {
+  if (std::isnan(value)) return "nan";
+  if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+  return ShortestNumber(value);
+}
+
+// The checks of one data file, record by record.
+class FileCheck {
+ public:
+  FileCheck(const std::string& name, DataKind kind, const std::vector<LibraryHeader>& headers,
+            std::vector<std::string>* problems)
+      : name_(name), kind_(kind), layout_(*LayoutOf(kind)), headers_(headers), problems_(problems) {}
+
+  void Run() {
+    RecordReader reader(layout_.size);
+    bool created = false;
+    StoreStatus status = reader.Open(name_, WhenMissing::kFail, &created);
+    const char* bytes = nullptr;
+    while (status.ok() && reader.Next(&bytes)) {
+      ++record_;
+      CheckRecord(bytes);
+    }
+    if (status.ok()) status = reader.status();
+    if (!status.ok()) return Add(DescribeFailure(status, name_));
+    if (reader.leftover() > 0) Add(std::to_string(reader.leftover()) + " bytes after the last whole record");
+  }
+
+ private:
+  void CheckRecord(const char* bytes) {
+    for (const FieldLayout& field : layout_.fields) {
+      if (field.kind == FieldKind::kText && !Terminated(bytes, field)) {
+        AddAtRecord(std::string("text field ") + field.name + " has no terminating NUL");
+      }
+    }
+    switch (kind_) {
+      case DataKind::kTutorAccounts:
+      case DataKind::kCandidateAccounts: CheckAccount(bytes); break;
+      case DataKind::kResults: CheckResult(bytes); break;
+      case DataKind::kLibrary: CheckHeader(bytes); break;
+      case DataKind::kQuestions: CheckQuestion(bytes); break;
+      case DataKind::kPartial:
+      case DataKind::kOther: break;
+    }
+  }
+
+  void CheckAccount(const char* bytes) {
+    static const FieldLayout& password = *FindField(CandidateLayout(), "logInPassword");
+    static const FieldLayout& idField = *FindField(CandidateLayout(), "IDNumber");
+    const int32_t value = DecodeFixed32(bytes + password.offset);
+    if (value < 1 || value > 9000000) AddAtRecord("password " + std::to_string(value) + " is outside 1 to 9000000");
+    const auto first = ids_.emplace(StoredText(bytes, idField), record_);
+    if (!first.second) {
+      AddAtRecord("ID \"" + ToUtf8(first.first->first) + "\" already registered in record " +
+                  std::to_string(first.first->second));
+    }
+  }
+
+  void CheckResult(const char* bytes) {
+    static const FieldLayout& score = *FindField(CandidateLayout(), "candiscores");
+    static const FieldLayout& taken = *FindField(CandidateLayout(), "timeTaken");
+    const double percent = DecodeDouble(bytes + score.offset);
+    if (!std::isfinite(percent) || percent < 0 || percent > 100) {
+      AddAtRecord("score " + Shown(percent) + " is not a number from 0 to 100");
+    }
+    const double seconds = DecodeDouble(bytes + taken.offset);
+    if (!std::isfinite(seconds) || seconds < 0) AddAtRecord("time taken " + Shown(seconds) + " is not a number of seconds from 0");
+  }
+
+  void CheckQuestion(const char* bytes) {
+    static const FieldLayout& answer = *FindField(QuestionLayout(), "answer");
+    const int32_t value = DecodeFixed32(bytes + answer.offset);
+    if (value < 1 || value > 4) AddAtRecord("correct option " + std::to_string(value) + " is outside 1 to 4");
+  }
+
+  void CheckHeader(const char* bytes) {
+    static const FieldLayout& total = *FindField(PaperLayout(), "totalQuestions");
+    static const FieldLayout& allowed = *FindField(PaperLayout(), "timeAllowed");
+    const int32_t count = DecodeFixed32(bytes + total.offset);
+    if (count < 1 || count > 1000) AddAtRecord("question count " + std::to_string(count) + " is outside 1 to 1000");
+    const double minutes = DecodeDouble(bytes + allowed.offset);
+    if (!std::isfinite(minutes) || minutes <= 0) AddAtRecord("minutes " + Shown(minutes) + " are not above 0");
+    if (static_cast<size_t>(record_) > headers_.size()) return;  // appended since the headers were read
+    const LibraryHeader& header = headers_[static_cast<size_t>(record_ - 1)];
+    if (header.lastOfFile != header.record) {
+      return AddAtRecord("superseded by record " + std::to_string(header.lastOfFile) +
+                         ", which names the same question file \"" + header.questionFile + "\"");
+    }
+    uint64_t size = 0;
+    const StoreStatus sized = DataFileSize(header.questionFile, &size);
+    if (!sized.ok()) {
+      return AddAtRecord(sized.error == ENOENT ? "question file \"" + header.questionFile + "\" is missing"
+                                               : DescribeFailure(sized, header.questionFile));
+    }
+    const uint64_t questions = size / kQuestionRecordSize;
+    if (questions != static_cast<uint64_t>(count)) {
+      AddAtRecord("question count " + std::to_string(count) + " but \"" + header.questionFile + "\" holds " +
+                  std::to_string(questions) + " whole questions");
+    }
+  }
+
+  void AddAtRecord(const std::string& message) { Add("record " + std::to_string(record_) + ": " + message); }
+  void Add(const std::string& message) { problems_->push_back(name_ + ": " + message); }
+
+  const std::string& name_;
+  DataKind kind_;
+  const RecordLayout& layout_;
+  const std::vector<LibraryHeader>& headers_;
+  std::vector<std::string>* problems_;
+  long record_ = 0;
+  std::unordered_map<std::string, long> ids_;
+};
+
+}  // namespace
+
+std::vector<std::string> CheckDataFolder() {
+  std::vector<std::string> problems;
+  std::vector<std::string> names;
+  StoreStatus status = ListDataFolder(".", &names);
+  if (!status.ok()) return {DescribeFailure(status, "the data folder")};
+  std::vector<LibraryHeader> headers;
+  status = ReadLibraryHeaders(&headers);
+  if (!status.ok()) problems.push_back(DescribeFailure(status, SubjectFile));
+  const std::set<std::string> named = NamedQuestionFiles(headers);
+  for (const std::string& name : names) {
+    const DataKind kind = KindOf(name, named);
+    if (kind == DataKind::kOther) continue;
+    if (kind == DataKind::kPartial) {
+      problems.push_back(name + ": bytes the store cut from a partial record, kept for a person to look at");
+      continue;
+    }
+    FileCheck(name, kind, headers, &problems).Run();
+    if (kind == DataKind::kQuestions && !named.count(name)) {
+      problems.push_back(name + ": no library header names this question file");
+    }
+  }
+  return problems;
+}
+
+void PrintCheckReport(const std::vector<std::string>& problems) {
+  std::string report;
+  for (const std::string& problem : problems) report += problem + "\n";
+  report += problems.empty() ? std::string("no problems found\n")
+                             : std::to_string(problems.size()) + " problems found\n";
+  std::fwrite(report.data(), 1, report.size(), stdout);
+  std::fflush(stdout);
+}
+
+int RunCheck(const AdminOptions&) {
+  const std::vector<std::string> problems = CheckDataFolder();
+  PrintCheckReport(problems);
+  return problems.empty() ? kExitDone : kExitFailed;
+}

@@ -1,0 +1,78 @@
+#include "admin/data_folder.h"
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+
+#include "records/data_files.h"
+
+namespace {
+
+bool EndsWith(const std::string& name, const std::string& tail) {
+  return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+DataKind KindOf(const std::string& name, const std::set<std::string>& named) {
+  if (name == accountRegFileTutor) return DataKind::kTutorAccounts;
+  if (name == accountRegFileCandi) return DataKind::kCandidateAccounts;
+  if (name == SubjectFile) return DataKind::kLibrary;
+  if (name == CandiDatefilex) return DataKind::kResults;
+  if (EndsWith(name, PartialTailName(""))) return DataKind::kPartial;
+  if (named.count(name) || EndsWith(name, questionExtension)) return DataKind::kQuestions;
+  if (EndsWith(name, candidateExtension)) return DataKind::kResults;
+  return DataKind::kOther;
+}
+
+const RecordLayout* LayoutOf(DataKind kind) {
+  switch (kind) {
+    case DataKind::kTutorAccounts: return &TutorLayout();
+    case DataKind::kCandidateAccounts:
+    case DataKind::kResults: return &CandidateLayout();
+    case DataKind::kLibrary: return &PaperLayout();
+    case DataKind::kQuestions: return &QuestionLayout();
+    case DataKind::kPartial:
+    case DataKind::kOther: break;
+  }
+  return nullptr;
+}
+
+std::string StoredText(const char* bytes, const FieldLayout& field) {
+  const char* start = bytes + field.offset;
+  return std::string(start, strnlen(start, field.width - 1));
+}
+
+bool Terminated(const char* bytes, const FieldLayout& field) {
+  return std::memchr(bytes + field.offset, '\0', field.width) != nullptr;
+}
+
+StoreStatus ReadLibraryHeaders(std::vector<LibraryHeader>* headers) {
+  headers->clear();
+  const RecordLayout& layout = PaperLayout();
+  const FieldLayout& subject = *FindField(layout, "subjectName");
+  const FieldLayout& level = *FindField(layout, "paperLevel");
+  const FieldLayout& author = *FindField(layout, "candiNames");
+  RecordReader reader(layout.size);
+  bool created = false;
+  StoreStatus status = reader.Open(SubjectFile, WhenMissing::kFail, &created);
+  if (!status.ok()) return status.error == ENOENT ? StoreStatus{} : status;
+  const char* bytes = nullptr;
+  std::map<std::string, long> last;
+  while (reader.Next(&bytes)) {
+    LibraryHeader header;
+    header.record = static_cast<long>(headers->size()) + 1;
+    header.questionFile = QuestionFileName(StoredText(bytes, subject).c_str(), StoredText(bytes, level).c_str(),
+                                           StoredText(bytes, author).c_str());
+    last[header.questionFile] = header.record;
+    headers->push_back(header);
+  }
+  for (LibraryHeader& header : *headers) header.lastOfFile = last[header.questionFile];
+  return reader.status();
+}
+
+std::set<std::string> NamedQuestionFiles(const std::vector<LibraryHeader>& headers) {
+  std::set<std::string> named;
+  for (const LibraryHeader& header : headers) named.insert(header.questionFile);
+  return named;
+}

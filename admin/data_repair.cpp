@@ -1,0 +1,211 @@
+#include "admin/data_repair.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+#include <memory>
+#include <vector>
+
+#include "admin/admin_status.h"
+#include "admin/data_check.h"
+#include "admin/data_folder.h"
+#include "console/calendar.h"
+#include "records/data_files.h"
+#include "records/whole_files.h"
+
+namespace {
+
+// What a repair changes in one file.
+struct FilePlan {
+  std::string name;
+  DataKind kind = DataKind::kOther;
+  size_t recordSize = 0;
+  uint64_t tail = 0;                  // bytes after the last whole record
+  std::vector<std::string> changes;   // printed, one line each
+  bool rewrite = false;               // some record is mended or dropped
+};
+
+void Say(const std::string& line) {
+  const std::string out = line + "\n";
+  std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+// Passes each whole record of `name` (and its number from 1) to `visit`;
+// returns the reader's status and the bytes after the last whole record.
+template <class Visit>
+StoreStatus ScanRaw(const std::string& name, size_t recordSize, uint64_t* tail, Visit visit) {
+  RecordReader reader(recordSize);
+  bool created = false;
+  StoreStatus status = reader.Open(name, WhenMissing::kFail, &created);
+  const char* bytes = nullptr;
+  long record = 0;
+  while (status.ok() && reader.Next(&bytes)) visit(++record, bytes);
+  if (status.ok()) status = reader.status();
+  if (tail) *tail = reader.leftover();
+  return status;
+}
+
+bool Dropped(const std::vector<LibraryHeader>& headers, DataKind kind, long record) {
+  if (kind != DataKind::kLibrary || static_cast<size_t>(record) > headers.size()) return false;
+  const LibraryHeader& header = headers[static_cast<size_t>(record - 1)];
+  return header.lastOfFile != header.record;
+}
+
+StoreStatus Plan(FilePlan* plan, const std::vector<LibraryHeader>& headers) {
+  const RecordLayout& layout = *LayoutOf(plan->kind);
+  plan->recordSize = layout.size;
+  std::vector<std::string> changes;
+  const StoreStatus status = ScanRaw(plan->name, layout.size, &plan->tail, [&](long record, const char* bytes) {
+    const std::string at = plan->name + ": record " + std::to_string(record) + ": ";
+    if (Dropped(headers, plan->kind, record)) {
+      changes.push_back(at + "dropped, superseded by record " +
+                        std::to_string(headers[static_cast<size_t>(record - 1)].lastOfFile));
+      plan->rewrite = true;
+      return;
+    }
+    for (const FieldLayout& field : layout.fields) {
+      if (field.kind != FieldKind::kText || Terminated(bytes, field)) continue;
+      changes.push_back(at + "terminated text field " + field.name);
+      plan->rewrite = true;
+    }
+  });
+  if (plan->tail > 0) {
+    plan->changes.push_back(plan->name + ": cut " + std::to_string(plan->tail) +
+                            " bytes after the last whole record into " + PartialTailName(plan->name));
+  }
+  plan->changes.insert(plan->changes.end(), changes.begin(), changes.end());
+  return status;
+}
+
+// The new content of a planned file, written a piece at a time: its whole
+// records less the dropped ones, every text terminated.
+StoreStatus Rewrite(const FilePlan& plan, const std::vector<LibraryHeader>& headers) {
+  const RecordLayout& layout = *LayoutOf(plan.kind);
+  Replacement replacement;
+  StoreStatus status = replacement.Begin(plan.name);
+  if (!status.ok()) return status;
+  std::string piece;
+  StoreStatus written;
+  const StoreStatus read = ScanRaw(plan.name, layout.size, nullptr, [&](long record, const char* bytes) {
+    if (Dropped(headers, plan.kind, record)) return;
+    std::string mended(bytes, layout.size);
+    for (const FieldLayout& field : layout.fields) {
+      if (field.kind == FieldKind::kText) mended[field.offset + field.width - 1] = '\0';
+    }
+    piece += mended;
+    if (piece.size() >= (1u << 16) && written.ok()) {
+      written = replacement.Write(piece);
+      piece.clear();
+    }
+  });
+  if (!read.ok()) return read;
+  if (!written.ok()) return written;
+  return replacement.Commit(piece);
+}
+
+// The folder the files are copied into before they change, made on first
+// use.
+class Backup {
+ public:
+  StoreStatus Keep(platform::File& file, const std::string& name) {
+    if (folder_.empty()) {
+      const StoreStatus made = MakeFolder();
+      if (!made.ok()) return made;
+    }
+    const StoreStatus copied = CopyToNewFile(file, folder_ + "/" + name);
+    if (copied.ok()) Say("copied " + name + " into " + folder_ + "/");
+    return copied;
+  }
+
+ private:
+  StoreStatus MakeFolder() {
+    const std::tm now = localNow();
+    const std::string base = BackupFolderName(now);
+    // Two repairs within one second get folders of their own.
+    for (int n = 1;; ++n) {
+      const std::string name = n == 1 ? base : base + "-" + std::to_string(n);
+      const StoreStatus made = MakeDataFolder(name);
+      if (made.ok()) {
+        folder_ = name;
+        return made;
+      }
+      if (made.error != EEXIST || n == 100) return made;
+    }
+  }
+
+  std::string folder_;
+};
+
+// Mends one file under its lock; false after the message when it failed.
+bool RepairFile(FilePlan* plan, const std::vector<LibraryHeader>& headers, bool dryRun, Backup* backup,
+                FileLock* held) {
+  std::unique_ptr<FileLock> own;
+  FileLock* lock = held;
+  if (!lock) {
+    own.reset(new FileLock);
+    const StoreStatus locked = own->Lock(plan->name, false);
+    if (!locked.ok()) return Complain(DescribeFailure(locked, plan->name)), false;
+    lock = own.get();
+  }
+  StoreStatus status = Plan(plan, headers);
+  if (status.ok() && plan->changes.empty()) return true;
+  if (status.ok() && dryRun) {
+    for (const std::string& change : plan->changes) Say(change);
+    return true;
+  }
+  if (status.ok()) status = backup->Keep(lock->file(), plan->name);
+  if (status.ok() && plan->tail > 0) status = CutPartialTail(lock->file(), plan->name, plan->recordSize);
+  if (status.ok() && plan->rewrite) status = Rewrite(*plan, headers);
+  if (!status.ok()) return Complain(DescribeFailure(status, plan->name)), false;
+  for (const std::string& change : plan->changes) Say(change);
+  return true;
+}
+
+}  // namespace
+
+std::string BackupFolderName(const std::tm& when) {
+  char name[64];
+  std::snprintf(name, sizeof name, "quizmora-backup-%04d%02d%02d-%02d%02d%02d", when.tm_year + 1900,
+                when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
+  return name;
+}
+
+int RunRepair(const AdminOptions& options) {
+  // The library's lock first: publishing replaces question files under it.
+  FileLock library;
+  const bool haveLibrary = DataFileExists(SubjectFile);
+  if (haveLibrary) {
+    const StoreStatus locked = library.Lock(SubjectFile, false);
+    if (!locked.ok()) return Complain(DescribeFailure(locked, SubjectFile)), kExitFailed;
+  }
+  std::vector<LibraryHeader> headers;
+  StoreStatus status = ReadLibraryHeaders(&headers);
+  if (!status.ok()) return Complain(DescribeFailure(status, SubjectFile)), kExitFailed;
+  std::vector<std::string> names;
+  status = ListDataFolder(".", &names);
+  if (!status.ok()) return Complain(DescribeFailure(status, "the data folder")), kExitFailed;
+
+  const std::set<std::string> named = NamedQuestionFiles(headers);
+  Backup backup;
+  bool ok = true;
+  // The library comes last: once it is replaced, the lock held on it no
+  // longer guards the question files.
+  for (const std::string& name : names) {
+    FilePlan plan;
+    plan.name = name;
+    plan.kind = KindOf(name, named);
+    if (!LayoutOf(plan.kind) || plan.kind == DataKind::kLibrary) continue;
+    ok = RepairFile(&plan, headers, options.dryRun, &backup, nullptr) && ok;
+  }
+  if (haveLibrary) {
+    FilePlan plan;
+    plan.name = SubjectFile;
+    plan.kind = DataKind::kLibrary;
+    ok = RepairFile(&plan, headers, options.dryRun, &backup, &library) && ok;
+  }
+  if (options.dryRun) return ok ? kExitDone : kExitFailed;
+  const std::vector<std::string> problems = CheckDataFolder();
+  PrintCheckReport(problems);
+  return ok && problems.empty() ? kExitDone : kExitFailed;
+}

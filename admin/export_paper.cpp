@@ -1,0 +1,82 @@
+#include "admin/export_paper.h"
+
+#include <cstring>
+#include <vector>
+
+#include "admin/admin_status.h"
+#include "admin/aiken_format.h"
+#include "admin/gift_format.h"
+#include "admin/imported_paper.h"
+#include "admin/output_sink.h"
+#include "admin/paper_list.h"
+#include "admin/tutor_login.h"
+#include "records/data_files.h"
+#include "records/question_skeleton.h"
+
+namespace {
+
+// A header's author is the tutor whose name and level (cut as a header
+// keeps it) make its question file name: the one tutor who can replace it.
+bool IsAuthor(PaperSkeleton& header, TutorSkeleton& tutor) {
+  PaperSkeleton mine;
+  mine.get_PaperLevel(tutor.setCandiLevel());
+  return std::strcmp(header.setCandiNames(), tutor.setCandiNames()) == 0 &&
+         std::strcmp(header.setPaperLevel(), mine.setPaperLevel()) == 0;
+}
+
+// Reads the questions of `file`; false after the message when they cannot be
+// written out.
+bool LoadQuestions(const std::string& file, std::vector<ImportedQuestion>* questions) {
+  std::vector<QuestionSkeleton> records;
+  const LoadResult load = LoadFile<QuestionSkeleton>(file, WhenMissing::kFail, SIZE_MAX, &records);
+  if (!load.status.ok()) {
+    Complain(DescribeFailure(load.status, file));
+    return false;
+  }
+  for (size_t i = 0; i < records.size(); ++i) {
+    const int answer = records[i].setQuestionAnswer();
+    if (answer < 1 || answer > 4) {
+      Complain(file + ": record " + std::to_string(i + 1) + ": correct option " + std::to_string(answer) +
+               " is outside 1 to 4");
+      return false;
+    }
+    questions->push_back(FromQuestionRecord(records[i]));
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunExportPaper(const AdminOptions& options) {
+  TutorSkeleton tutor;
+  const int login = LogInTutor(options.tutor, options.passwordStdin, &tutor);
+  if (login != kExitDone) return login;
+  PaperSkeleton header;
+  bool found = false;
+  const StoreStatus library = FindPaper(options.number, &header, &found);
+  if (!library.ok()) {
+    Complain(DescribeFailure(library, SubjectFile));
+    return kExitFailed;
+  }
+  if (!found || options.number < 1) {
+    Complain("no paper " + std::to_string(options.number) + " in the library (see: quizmora-admin papers)");
+    return kExitFailed;
+  }
+  if (!IsAuthor(header, tutor)) {
+    Complain("paper " + std::to_string(options.number) + " was set by another tutor: only its author may export it");
+    return kExitFailed;
+  }
+  std::vector<ImportedQuestion> questions;
+  if (!LoadQuestions(QuestionFileOf(header), &questions)) return kExitFailed;
+  OutputSink out;
+  StoreStatus status = out.Open(options.output);
+  if (status.ok()) {
+    out.Write(options.format == "gift" ? WriteGift(questions) : WriteAiken(questions));
+    status = out.Finish();
+  }
+  if (!status.ok()) {
+    Complain(DescribeFailure(status, out.name()));
+    return kExitFailed;
+  }
+  return kExitDone;
+}

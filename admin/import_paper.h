@@ -1,0 +1,23 @@
+#ifndef QUIZMORA_ADMIN_IMPORT_PAPER_H_
+#define QUIZMORA_ADMIN_IMPORT_PAPER_H_
+
+#include <string>
+
+#include "admin/admin_options.h"
+
+// import-paper: publishes the questions of a text file as a paper of a
+// tutor, exactly as if the tutor had typed them and saved.
+
+// Returns the minutes `time` (y, n or a whole number 1 to 100000) allows
+// for `questions` questions: y gives 2 a question, n 1 a question. Returns 0
+// when `time` is none of these.
+double MinutesFor(const std::string& time, int questions);
+
+// Returns the format a file is read in when --format is not given: "gift"
+// for a name ending in .gift (any case), "aiken" otherwise.
+std::string DefaultPaperFormat(const std::string& file);
+
+// Runs the command; returns the exit status.
+int RunImportPaper(const AdminOptions& options);
+
+#endif  // QUIZMORA_ADMIN_IMPORT_PAPER_H_

@@ -1,0 +1,41 @@
+#ifndef QUIZMORA_ADMIN_IMPORTED_PAPER_H_
+#define QUIZMORA_ADMIN_IMPORTED_PAPER_H_
+
+#include <string>
+#include <vector>
+
+#include "admin/paper_text.h"
+#include "records/question_skeleton.h"
+
+// The neutral form of a paper between a text format and the question
+// records: what the Aiken and GIFT readers produce and their writers take.
+
+// Most questions a paper may have, as typed entry allows.
+constexpr size_t kMaxPaperQuestions = 1000;
+
+struct ImportedQuestion {
+  int line = 0;            // where the question starts in its file
+  std::string text;        // trimmed question text
+  std::string options[4];  // trimmed options A to D
+  int optionLines[4] = {0, 0, 0, 0};
+  int correct = 0;  // 1 = A ... 4 = D
+};
+
+struct ImportedPaper {
+  std::vector<ImportedQuestion> questions;
+  std::vector<ImportProblem> problems;  // empty when the paper may be published
+};
+
+// Adds to paper->problems what both formats refuse: an empty or overlong
+// question or option, and a count of questions outside 1 to 1000. Then
+// sorts every problem by line (stable, so a line's problems keep their
+// order).
+void CheckImportedPaper(ImportedPaper* paper);
+
+// The question records of `paper`'s questions, in order.
+std::vector<QuestionSkeleton> ToQuestionRecords(const std::vector<ImportedQuestion>& questions);
+
+// The neutral form of a stored question record (its texts as stored).
+ImportedQuestion FromQuestionRecord(QuestionSkeleton record);
+
+#endif  // QUIZMORA_ADMIN_IMPORTED_PAPER_H_

@@ -1,0 +1,80 @@
+#include "admin/paper_list.h"
+
+#include <cerrno>
+#include <cstdio>
+
+#include "admin/admin_status.h"
+#include "admin/output_sink.h"
+#include "admin/result_rows.h"
+#include "records/data_files.h"
+#include "records/question_skeleton.h"
+#include "records/record_layout.h"
+#include "records/whole_files.h"
+
+namespace {
+
+// A text fit for one tab-separated column: UTF-8, no tabs or line ends.
+std::string Column(const std::string& text) {
+  std::string out = ToUtf8(text);
+  for (char& c : out) {
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  }
+  return out;
+}
+
+std::string StoredDate(const PaperSkeleton& header) {
+  std::string record = EncodeRecord(header);
+  return TextField(record, *FindField(PaperLayout(), "dateAttempted"));
+}
+
+}  // namespace
+
+std::string QuestionFileOf(PaperSkeleton& header) {
+  return QuestionFileName(header.setsubjectName(), header.setPaperLevel(), header.setCandiNames());
+}
+
+std::string QuestionFileState(PaperSkeleton& header) {
+  uint64_t size = 0;
+  const StoreStatus sized = DataFileSize(QuestionFileOf(header), &size);
+  if (!sized.ok()) return sized.error == ENOENT ? "missing" : "damaged";
+  const bool whole = size % kQuestionRecordSize == 0 &&
+                     size / kQuestionRecordSize == static_cast<uint64_t>(header.setTotalQuestions());
+  return whole ? "whole" : "damaged";
+}
+
+StoreStatus FindPaper(long number, PaperSkeleton* header, bool* found) {
+  *found = false;
+  long seen = 0;
+  const LoadResult scan = ScanFile<PaperSkeleton>(SubjectFile, WhenMissing::kFail, SIZE_MAX, [&](PaperSkeleton& h) {
+    if (++seen < number) return true;
+    *header = h;
+    *found = true;
+    return false;
+  });
+  if (scan.status.error == ENOENT) return StoreStatus{};
+  return scan.status;
+}
+
+int RunPapers(const AdminOptions&) {
+  OutputSink out;
+  out.Open("");
+  out.Write("number\tsubject\tauthor\tlevel\tquestions\tminutes\tdate\tquestion_file\tfile\n");
+  long number = 0;
+  const LoadResult scan = ScanFile<PaperSkeleton>(SubjectFile, WhenMissing::kFail, SIZE_MAX, [&](PaperSkeleton& h) {
+    out.Write(std::to_string(++number) + '\t' + Column(h.setsubjectName()) + '\t' + Column(h.setCandiNames()) +
+              '\t' + Column(h.setPaperLevel()) + '\t' + std::to_string(h.setTotalQuestions()) + '\t' +
+              ShortestNumber(h.setTimeAllowed()) + '\t' + Column(StoredDate(h)) + '\t' + Column(QuestionFileOf(h)) +
+              '\t' + QuestionFileState(h) + '\n');
+    return true;
+  });
+  const StoreStatus written = out.Finish();
+  if (!scan.status.ok() && scan.status.error != ENOENT) {
+    Complain(DescribeFailure(scan.status, SubjectFile));
+    return kExitFailed;
+  }
+  if (!written.ok()) {
+    Complain(DescribeFailure(written, out.name()));
+    return kExitFailed;
+  }
+  return kExitDone;
+}

@@ -1,0 +1,31 @@
+#ifndef QUIZMORA_ADMIN_PAPER_LIST_H_
+#define QUIZMORA_ADMIN_PAPER_LIST_H_
+
+#include <string>
+
+#include "admin/admin_options.h"
+#include "records/paper_skeleton.h"
+#include "records/store.h"
+
+// The library as candidates see it: its whole headers in order, numbered
+// from 1, each with the question file it names.
+
+// Returns the question file a stored header names, as the assessment
+// composes it.
+std::string QuestionFileOf(PaperSkeleton& header);
+
+// What `papers` says of a header's question file: "whole" (whole records,
+// as many as the header's count), "missing", or "damaged".
+std::string QuestionFileState(PaperSkeleton& header);
+
+// Puts header `number` (from 1) of the library into *header. *found is
+// false when the library has fewer headers (or none: a missing library is
+// an empty one).
+StoreStatus FindPaper(long number, PaperSkeleton* header, bool* found);
+
+// papers: prints a header line, then one line per header, the columns
+// separated by tabs: number, subject, author, level, questions, minutes,
+// date set, question file, and its state. Returns the exit status.
+int RunPapers(const AdminOptions& options);
+
+#endif  // QUIZMORA_ADMIN_PAPER_LIST_H_

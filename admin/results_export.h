@@ -1,0 +1,12 @@
+#ifndef QUIZMORA_ADMIN_RESULTS_EXPORT_H_
+#define QUIZMORA_ADMIN_RESULTS_EXPORT_H_
+
+#include "admin/admin_options.h"
+
+// export-results: every result of "candidate.abcddata" in file order (or
+// one candidate's), as CSV or JSON Lines. Records are read and written one
+// at a time, so memory stays constant whatever the file's size. A missing
+// file is one without results: the output is the CSV header row alone.
+int RunExportResults(const AdminOptions& options);
+
+#endif  // QUIZMORA_ADMIN_RESULTS_EXPORT_H_

@@ -1,0 +1,71 @@
+#include "admin/tutor_login.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+
+#include "accounts/account_lookup.h"
+#include "admin/admin_status.h"
+#include "admin/paper_text.h"
+#include "platform/platform.h"
+#include "records/data_files.h"
+#include "records/store.h"
+
+namespace {
+
+const char* const kNotRecognised = "tutor ID or password not recognised";
+
+// Reads the password; returns kExitDone, or the status to end with.
+int ReadPassword(const std::string& id, bool fromStdin, std::string* password) {
+  if (fromStdin) {
+    if (!std::getline(std::cin, *password)) password->clear();
+    if (!password->empty() && password->back() == '\r') password->pop_back();
+    return kExitDone;
+  }
+  std::fflush(stderr);
+  switch (platform::ReadHiddenLine("quizmora-admin: password for tutor " + id + ": ", password)) {
+    case platform::HiddenLine::kRead: return kExitDone;
+    case platform::HiddenLine::kEnded: Complain("no password typed"); return kExitFailed;
+    case platform::HiddenLine::kNoTerminal: break;
+  }
+  Complain("no terminal to read the password from: give it on standard input with --password-stdin");
+  return kExitUsage;
+}
+
+}  // namespace
+
+int PasswordValue(const std::string& text) {
+  const std::string digits = TrimBlanks(text);
+  if (digits.empty() || digits.size() > 7) return 0;  // 9000000 has seven digits
+  int value = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    value = value * 10 + (c - '0');
+  }
+  return value <= 9000000 ? value : 0;
+}
+
+int LogInTutor(const std::string& id, bool fromStdin, TutorSkeleton* tutor) {
+  std::string password;
+  const int read = ReadPassword(id, fromStdin, &password);
+  if (read != kExitDone) return read;
+  bool found = false;
+  const LoadResult scan = ScanFile<TutorSkeleton>(accountRegFileTutor, WhenMissing::kFail, SIZE_MAX,
+                                                  [&](TutorSkeleton& account) {
+                                                    found = account.setIDNumber() == id;
+                                                    if (found) *tutor = account;
+                                                    return !found;
+                                                  });
+  if (!scan.status.ok() && scan.status.error != ENOENT) {
+    Complain(DescribeFailure(scan.status, accountRegFileTutor));
+    return kExitFailed;
+  }
+  // The first account with the ID is the one login uses; a damaged stored
+  // password outside 1 to 9000000 matches nothing.
+  const int value = PasswordValue(password);
+  if (!found || value == 0 || tutor->setLogInPassword() != value) {
+    Complain(kNotRecognised);
+    return kExitFailed;
+  }
+  return kExitDone;
+}
