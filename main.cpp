@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "console/home.h"
+#include "platform/platform.h"
 
 // The score board's count of listed candidates.
 static int _totalCandidates = 0;
@@ -8,5 +9,6 @@ static int _totalCandidates = 0;
 int main() {
   // Output is flushed before every read and at every end of the program.
   std::ios::sync_with_stdio(false);
+  platform::PrepareConsole();
   runHomeLoop(_totalCandidates);
 }

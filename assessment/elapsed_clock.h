@@ -6,7 +6,8 @@
 
 // Returns the whole milliseconds of real time since the program started,
 // read from a monotonic clock (a change of the system time does not move
-// it), or the reading of the clock set for testing.
+// it), the reading of the clock set for testing, or 0 while
+// QUIZMORA_FIXED_TIME pins the clock (see platform/pinned_clock.h).
 long long elapsedMilliseconds();
 
 // A replacement clock: returns a millisecond reading.

@@ -1,11 +1,13 @@
 #include "console/calendar.h"
 
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 
 #include "console/console_io.h"
 #include "console/working_record.h"
+#include "platform/pinned_clock.h"
+#include "platform/platform.h"
 #include "records/field_text.h"
 
 const char weekDays[7][10] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
@@ -24,10 +26,9 @@ const char* const kOpenings[11] = {
 
 std::tm localNow() {
   if (use_fixed_time) return fixed_time;
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local;
+  std::tm pinned;
+  if (PinnedMoment(&pinned)) return pinned;
+  return platform::LocalTimeNow();
 }
 
 void setLocalTimeForTesting(const std::tm* fixed) {
@@ -53,6 +54,37 @@ char* currentTime() {
   return abcdData.nowText;
 }
 
+// The additive feedback generator behind rand() in the GNU C library (31
+// words of state, taps 3 apart, 310 outputs discarded after seeding). Every
+// build computes it here, so the greeting for a given second is the same on
+// every system, whatever its C library's rand() does.
+int firstRandomAfterSeed(unsigned seed) {
+  constexpr int kWords = 31;
+  constexpr int kSeparation = 3;
+  int32_t state[kWords];
+  if (seed == 0) seed = 1;
+  int32_t word = static_cast<int32_t>(seed);
+  state[0] = word;
+  for (int i = 1; i < kWords; ++i) {
+    // 16807 * word % 2147483647 without overflowing 31 bits.
+    const int32_t hi = word / 127773;
+    const int32_t lo = word % 127773;
+    word = 16807 * lo - 2836 * hi;
+    if (word < 0) word += 2147483647;
+    state[i] = word;
+  }
+  int front = kSeparation;
+  int rear = 0;
+  uint32_t value = 0;
+  for (int n = 0; n <= 10 * kWords; ++n) {
+    value = static_cast<uint32_t>(state[front]) + static_cast<uint32_t>(state[rear]);
+    state[front] = static_cast<int32_t>(value);
+    front = (front + 1) % kWords;
+    rear = (rear + 1) % kWords;
+  }
+  return static_cast<int>(value >> 1);
+}
+
 const char* greetingPhrase(int hour) {
   if (hour >= 0 && hour <= 11) return "goood morning...";
   if (hour >= 13 && hour <= 14) return "goood afternoon...";
@@ -63,9 +95,9 @@ const char* greetingPhrase(int hour) {
 void greetings(const char* name) {
   const std::tm t = localNow();
   // Seeded with the seconds, so two greetings within one second match.
-  std::srand(static_cast<unsigned>(t.tm_sec));
+  const int pick = firstRandomAfterSeed(static_cast<unsigned>(t.tm_sec));
   flushInput();
   const char* phrase = greetingPhrase(t.tm_hour);
   flushInput();
-  std::cout << kOpenings[std::rand() % 11] << name << ", " << phrase << " " << std::endl;
+  std::cout << kOpenings[pick % 11] << name << ", " << phrase << " " << std::endl;
 }

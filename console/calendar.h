@@ -20,7 +20,12 @@ void greetings(const char* name);
 // Returns the phrase the greeting uses at `hour` (0 to 23).
 const char* greetingPhrase(int hour);
 
-// Returns the local time now, or the time set for testing.
+// Returns the first number the GNU C library's rand() gives after
+// srand(seed), on every system alike (the greeting's pick).
+int firstRandomAfterSeed(unsigned seed);
+
+// Returns the local time now: the time set for testing, else the moment
+// QUIZMORA_FIXED_TIME pins, else the system's local time.
 std::tm localNow();
 
 // Test seam: makes localNow() return *fixed until called with nullptr.

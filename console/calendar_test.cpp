@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/console_capture.h"
 
 namespace {
@@ -75,4 +77,13 @@ TEST(Calendar, GreetingLineUsesNameAndPhrase) {
   ConsoleCapture again("");
   greetings("Jane Doe");
   EXPECT_EQ(again.out(), out);  // same second, same opening
+}
+
+// The greeting's pick is computed by the program itself so that every build
+// greets alike; on Linux it must be exactly what the C library's rand() gives.
+TEST(Calendar, GreetingPickMatchesTheCLibrary) {
+  for (unsigned seed : {0u, 1u, 2u, 7u, 30u, 59u, 60u, 12345u, 2147483647u, 4294967295u}) {
+    std::srand(seed);
+    EXPECT_EQ(firstRandomAfterSeed(seed), std::rand()) << seed;
+  }
 }

@@ -1,20 +1,17 @@
 #include "console/console_io.h"
 
-#include <signal.h>
-#include <termios.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <iostream>
+
+#include "platform/platform.h"
 
 namespace {
 
 // Standard input as the program sees it: the descriptor, whether it is a
 // terminal, and the bytes read from it but not yet consumed.
 struct InputState {
-  int fd = STDIN_FILENO;
+  int fd = platform::kStandardInput;
   int interactive = -1;  // -1: not asked yet
   char buffer[1 << 16];
   size_t pos = 0;
@@ -26,12 +23,8 @@ struct InputState {
 
 InputState input;
 
-// Terminal settings to put back if a signal arrives during a pause.
-struct termios saved_termios;
-volatile sig_atomic_t termios_changed = 0;
-
 bool isInteractive() {
-  if (input.interactive < 0) input.interactive = ::isatty(input.fd) ? 1 : 0;
+  if (input.interactive < 0) input.interactive = platform::InputIsTerminal(input.fd) ? 1 : 0;
   return input.interactive == 1;
 }
 
@@ -40,17 +33,14 @@ bool isInteractive() {
 bool fill() {
   if (input.ended) return false;
   std::cout.flush();
-  for (;;) {
-    const ssize_t n = ::read(input.fd, input.buffer, sizeof input.buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      input.ended = true;
-      return false;
-    }
-    input.pos = 0;
-    input.len = static_cast<size_t>(n);
-    return true;
+  const long n = platform::ReadInput(input.fd, input.buffer, sizeof input.buffer);
+  if (n <= 0) {
+    input.ended = true;
+    return false;
   }
+  input.pos = 0;
+  input.len = static_cast<size_t>(n);
+  return true;
 }
 
 // Returns the next byte without consuming it, or -1 at end of input.
@@ -99,61 +89,15 @@ void discardBufferedRestOfLine() {
   }
 }
 
-void restoreTerminal() {
-  if (termios_changed) {
-    ::tcsetattr(input.fd, TCSANOW, &saved_termios);
-    termios_changed = 0;
-  }
-}
-
-// Puts the terminal back before the default action of the signal ends the
-// program (Ctrl-C during a pause, say).
-void onFatalSignal(int sig) {
-  restoreTerminal();
-  ::signal(sig, SIG_DFL);
-  ::raise(sig);
-}
-
-void installSignalHandlers() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
-  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-    struct sigaction action = {};
-    action.sa_handler = onFatalSignal;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(sig, &action, nullptr);
-  }
-}
-
-// Waits for one key on the terminal in non-canonical, no-echo mode. Bytes
-// already in the program's buffer are not the key press.
-void waitForKeyOnTerminal() {
-  installSignalHandlers();
-  struct termios raw;
-  const bool have_termios = ::tcgetattr(input.fd, &saved_termios) == 0;
-  if (have_termios) {
-    raw = saved_termios;
-    raw.c_lflag &= ~(ICANON | ECHO);
-    raw.c_cc[VMIN] = 1;
-    raw.c_cc[VTIME] = 0;
-    termios_changed = 1;
-    ::tcsetattr(input.fd, TCSANOW, &raw);
-  }
-  char key;
-  ssize_t n;
-  do {
-    n = ::read(input.fd, &key, 1);
-  } while (n < 0 && errno == EINTR);
-  restoreTerminal();
-  if (n <= 0) endProgram(0);
-}
-
 }  // namespace
 
 void clearScreen() {
   std::cout.flush();
-  std::cout << (::isatty(STDOUT_FILENO) ? "\x1b[H\x1b[2J" : "\f");
+  if (platform::StdoutIsTerminal()) {
+    platform::ClearTerminal();
+  } else {
+    std::cout << '\f';
+  }
   std::cout.flush();
 }
 
@@ -161,7 +105,8 @@ void pauseScreen() {
   std::cout << "Press any key to continue . . . ";
   std::cout.flush();
   if (isInteractive()) {
-    waitForKeyOnTerminal();
+    // Bytes already in the program's buffer are not the key press.
+    if (!platform::WaitForKey(input.fd)) endProgram(0);
   } else {
     if (input.partial && !discardRestOfLine()) endProgram(0);
     input.partial = false;
@@ -181,7 +126,7 @@ void flushInput() {
     else discardRestOfLine();
   }
   input.partial = false;
-  if (isInteractive()) ::tcflush(input.fd, TCIFLUSH);
+  if (isInteractive()) platform::DiscardTypeAhead(input.fd);
 }
 
 void readLine(char* buf, size_t limit) {
@@ -244,9 +189,11 @@ int readIntChoice() {
 }
 
 void endProgram(int status) {
-  restoreTerminal();
+  // Flushed first: the last screen is shown in the console's modes it was
+  // written for.
   std::cout.flush();
   std::cerr.flush();
+  platform::RestoreTerminal();
   std::exit(status);
 }
 

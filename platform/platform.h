@@ -121,31 +121,39 @@ bool WritableOrMissing(const std::string& path);
 
 // ---- Console --------------------------------------------------------------
 
+// The descriptor of standard input. The input functions below take the
+// descriptor to read, so that tests can put a pipe in its place.
+constexpr int kStandardInput = 0;
+
 // Prepares standard input and output: binary mode (no line-end translation)
 // and, on a console, the modes the program relies on. Called once by main.
 void PrepareConsole();
 
-// True when standard input (output) is a terminal or console.
-bool StdinIsTerminal();
+// True when the input descriptor `fd` (standard output) is a terminal or
+// console.
+bool InputIsTerminal(int fd);
 bool StdoutIsTerminal();
 
-// Reads up to `n` bytes of standard input; 0 at its end, -1 on an error.
-// Interrupted reads are retried.
-long ReadStdin(char* dst, size_t n);
+// Reads up to `n` bytes of input from `fd`; 0 at its end, -1 on an error.
+// Interrupted reads are retried. Text typed on a console reaches the
+// program as UTF-8 with its line end.
+long ReadInput(int fd, char* dst, size_t n);
 
-// Waits for one key on the terminal without echo or Enter, restoring the
-// terminal's mode on every way out (Ctrl-C included). Returns false when
-// standard input has ended.
-bool WaitForKey();
+// Waits for one key on the terminal `fd` without echo or Enter, restoring
+// the terminal's mode on every way out (Ctrl-C included). Returns false
+// when the input has ended.
+bool WaitForKey(int fd);
 
-// Discards whatever the terminal holds typed ahead (never waits).
-void DiscardTypeAhead();
+// Discards whatever the terminal `fd` holds typed ahead (never waits).
+void DiscardTypeAhead(int fd);
 
-// Empties the terminal window and puts the cursor home. Standard output is
-// flushed by the caller first.
+// Empties the terminal window and puts the cursor home, writing to
+// std::cout where the system does it with a control sequence. Standard
+// output is flushed by the caller first, and again afterwards.
 void ClearTerminal();
 
-// Puts the terminal's mode back if a pause changed it (before exiting).
+// Puts the terminal's modes back if the program changed them (before
+// exiting).
 void RestoreTerminal();
 
 // ---- Passwords ------------------------------------------------------------

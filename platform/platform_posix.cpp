@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <thread>
 
 namespace platform {
@@ -230,6 +232,104 @@ bool WritableOrMissing(const std::string& path) {
   }
   return errno == ENOENT;
 }
+
+// ---- Console ----------------------------------------------------------------
+
+namespace {
+
+// Terminal settings to put back if a signal arrives during a pause.
+struct termios saved_termios;
+int termios_fd = -1;
+volatile sig_atomic_t termios_changed = 0;
+
+// Puts the terminal back before the default action of the signal ends the
+// program (Ctrl-C during a pause, say).
+void OnFatalSignal(int sig) {
+  RestoreTerminal();
+  ::signal(sig, SIG_DFL);
+  ::raise(sig);
+}
+
+void InstallSignalHandlers() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+    struct sigaction action = {};
+    action.sa_handler = OnFatalSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(sig, &action, nullptr);
+  }
+}
+
+}  // namespace
+
+// Descriptors are binary already and a terminal needs no preparing: the
+// pause changes its mode only while it waits.
+void PrepareConsole() {}
+
+bool InputIsTerminal(int fd) { return ::isatty(fd) != 0; }
+
+bool StdoutIsTerminal() { return ::isatty(STDOUT_FILENO) != 0; }
+
+long ReadInput(int fd, char* dst, size_t n) {
+  for (;;) {
+    const ssize_t r = ::read(fd, dst, n);
+    if (r < 0 && errno == EINTR) continue;
+    return static_cast<long>(r);
+  }
+}
+
+// Non-canonical, no-echo mode for exactly one byte; the signals that end
+// the program restore the settings first.
+bool WaitForKey(int fd) {
+  InstallSignalHandlers();
+  struct termios raw;
+  termios_fd = fd;
+  const bool have_termios = ::tcgetattr(fd, &saved_termios) == 0;
+  if (have_termios) {
+    raw = saved_termios;
+    raw.c_lflag &= ~(ICANON | ECHO);
+    raw.c_cc[VMIN] = 1;
+    raw.c_cc[VTIME] = 0;
+    termios_changed = 1;
+    ::tcsetattr(fd, TCSANOW, &raw);
+  }
+  char key;
+  ssize_t n;
+  do {
+    n = ::read(fd, &key, 1);
+  } while (n < 0 && errno == EINTR);
+  RestoreTerminal();
+  return n > 0;
+}
+
+void DiscardTypeAhead(int fd) { ::tcflush(fd, TCIFLUSH); }
+
+void ClearTerminal() { std::cout << "\x1b[H\x1b[2J"; }
+
+void RestoreTerminal() {
+  if (termios_changed) {
+    ::tcsetattr(termios_fd, TCSANOW, &saved_termios);
+    termios_changed = 0;
+  }
+}
+
+// ---- Clock ------------------------------------------------------------------
+
+long long SteadyMilliseconds() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+}
+
+std::tm LocalTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  return local;
+}
+
+// ---- Names ------------------------------------------------------------------
 
 void MakeNameSafeForSystem(std::string*) {}
 

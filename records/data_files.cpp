@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/platform.h"
+
 const char* const SubjectFile = "subjlib.abcdlib";
 const char* const accountRegFileTutor = "accDataTtor.abcdAcc";
 const char* const accountRegFileCandi = "accDataCdata.abcdAcc";
@@ -26,7 +28,10 @@ void AppendNamePart(std::string& name, const char* part, size_t max_length) {
   for (size_t i = 0; i < n; ++i) name += SafeNameChar(part[i]);
 }
 
-std::string CutToMaxLength(std::string name) {
+// The system's own rules come last (on Windows a device name gets a '_' in
+// front), then the cut, so the name always fits.
+std::string FinishName(std::string name) {
+  platform::MakeNameSafeForSystem(&name);
   if (name.size() > kMaxFileNameLength) name.resize(kMaxFileNameLength);
   return name;
 }
@@ -41,7 +46,7 @@ std::string QuestionFileName(const char* subject, const char* level, const char*
   name += '_';
   AppendNamePart(name, author, kMaxFileNameLength);
   name += questionExtension;
-  return CutToMaxLength(name);
+  return FinishName(name);
 }
 
 char* ComposeQuestionFile(const char* subject, const char* level, const char* author) {
@@ -56,9 +61,14 @@ std::string ResultFileName(const char* id, const char* name) {
   file += '_';
   AppendNamePart(file, name, kMaxFileNameLength);
   file += candidateExtension;
-  return CutToMaxLength(file);
+  return FinishName(file);
 }
 
-void KeepInWorkingDirectory(char* name) {
-  for (; *name; ++name) *name = SafeNameChar(*name);
+void KeepInWorkingDirectory(char* name, size_t room) {
+  for (char* c = name; *c; ++c) *c = SafeNameChar(*c);
+  std::string safe = name;
+  platform::MakeNameSafeForSystem(&safe);
+  if (room == 0) return;
+  if (safe.size() >= room) safe.resize(room - 1);
+  std::memcpy(name, safe.c_str(), safe.size() + 1);
 }

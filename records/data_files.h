@@ -23,18 +23,22 @@ constexpr size_t kMaxFileNameLength = 255;
 // characters a paper header can hold, so the name composed from a tutor's
 // level and the one composed from a stored header always agree. Every '/'
 // and '\\' becomes '_' so that typed text can never reach outside the
-// working directory; the result is cut to kMaxFileNameLength characters.
+// working directory, the system's own naming rules are applied
+// (platform::MakeNameSafeForSystem: nothing changes on POSIX), and the
+// result is cut to kMaxFileNameLength characters.
 std::string QuestionFileName(const char* subject, const char* level, const char* author);
 
 // Composes QuestionFileName(...) into the global Questionfile and returns it.
 char* ComposeQuestionFile(const char* subject, const char* level, const char* author);
 
-// Returns ID "_" name ".abcdrpt", with the same replacement of '/' and '\\'
-// and the same length cut.
+// Returns ID "_" name ".abcdrpt", with the same replacements and the same
+// length cut.
 std::string ResultFileName(const char* id, const char* name);
 
 // Replaces every '/' and '\\' of a typed file name by '_' in place, so the
-// file it names always lies in the working directory.
-void KeepInWorkingDirectory(char* name);
+// file it names always lies in the working directory, and applies the
+// system's own naming rules, within the `room` bytes of the buffer (the end
+// is cut when a '_' put in front does not fit).
+void KeepInWorkingDirectory(char* name, size_t room);
 
 #endif  // QUIZMORA_RECORDS_DATA_FILES_H_

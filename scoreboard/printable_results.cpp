@@ -67,7 +67,7 @@ bool reportNotSaved() {
 
 bool printResults(char* name) {
   std::strcat(name, printableExtension);
-  KeepInWorkingDirectory(name);
+  KeepInWorkingDirectory(name, kPrintableNameRoom);
   if (DataFileExists(name) && !overwriteChosen()) return false;
 
   // Written beside the old file and renamed over it once complete and on
