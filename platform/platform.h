@@ -36,9 +36,16 @@ std::string Describe(int error);
 class File {
  public:
   File() = default;
-  ~File();
-  File(File&& other) noexcept;
-  File& operator=(File&& other) noexcept;
+  ~File() { Close(); }
+  File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = kClosed; }
+  File& operator=(File&& other) noexcept {
+    if (this != &other) {
+      Close();
+      handle_ = other.handle_;
+      other.handle_ = kClosed;
+    }
+    return *this;
+  }
   File(const File&) = delete;
   File& operator=(const File&) = delete;
 

@@ -61,19 +61,6 @@ bool TryLock(int fd, int* error) {
 
 std::string Describe(int error) { return std::strerror(error); }
 
-File::~File() { Close(); }
-
-File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = kClosed; }
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    other.handle_ = kClosed;
-  }
-  return *this;
-}
-
 Status File::Read(char* dst, size_t n, size_t* got) {
   *got = 0;
   for (;;) {

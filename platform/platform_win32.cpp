@@ -172,19 +172,6 @@ std::string Describe(int error) {
 
 // ---- Files ------------------------------------------------------------------
 
-File::~File() { Close(); }
-
-File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = kClosed; }
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    other.handle_ = kClosed;
-  }
-  return *this;
-}
-
 Status File::Read(char* dst, size_t n, size_t* got) {
   *got = 0;
   DWORD done = 0;
