@@ -58,8 +58,9 @@ StoreStatus FindClash(File& file, size_t record_size, uint64_t size, const Clash
   return StoreStatus{};
 }
 
-// Appends to the locked `file`, which held `size` bytes; on any failure the
-// file is cut back to `size`, so nothing of this append remains.
+// Writes `bytes` at the end of the locked `file`, which held `size` bytes,
+// and syncs them; on any failure the file is cut back to `size`, so nothing
+// of this append remains.
 StoreStatus AppendWhole(File& file, const std::string& path, const std::string& bytes, uint64_t size,
                         bool created) {
   StoreStatus status;
@@ -81,6 +82,25 @@ StoreStatus AppendWhole(File& file, const std::string& path, const std::string& 
     file.Sync();
   }
   return status;
+}
+
+// Appends `bytes` to the locked `file` (records of `record_size`): its
+// partial tail is cut aside first, then, unless `clash` finds a clash, the
+// bytes are appended whole.
+StoreStatus AppendLocked(File& file, const std::string& path, const std::string& bytes, size_t record_size,
+                         bool created, const ClashCheck& clash = nullptr, bool* clashed = nullptr) {
+  StoreStatus status = CutPartialTail(file, path, record_size);
+  if (!status.ok()) return status;
+  uint64_t size = 0;
+  const Status sized = file.Size(&size);
+  if (!sized.ok()) return StoreStatus::Failure(StoreStep::kRead, sized);
+  if (clash) {
+    bool found = false;
+    status = FindClash(file, record_size, size, clash, &found);
+    if (clashed) *clashed = found;
+    if (!status.ok() || found) return status;
+  }
+  return AppendWhole(file, path, bytes, size, created);
 }
 
 }  // namespace
@@ -145,22 +165,9 @@ StoreStatus AppendRecords(const std::string& path, const std::string& bytes, siz
   if (clashed) *clashed = false;
   File file;
   bool created = false;
-  StoreStatus status = OpenLocked(path, &file, &created);
+  const StoreStatus status = OpenLocked(path, &file, &created);
   if (!status.ok()) return status;
-  status = CutPartialTail(file, path, record_size);
-  if (!status.ok()) return status;
-  uint64_t size = 0;
-  const Status sized = file.Size(&size);
-  if (!sized.ok()) return StoreStatus::Failure(StoreStep::kRead, sized);
-  if (clash) {
-    bool found = false;
-    status = FindClash(file, record_size, size, clash, &found);
-    if (!status.ok() || found) {
-      if (clashed) *clashed = found;
-      return status;
-    }
-  }
-  return AppendWhole(file, path, bytes, size, created);
+  return AppendLocked(file, path, bytes, record_size, created, clash, clashed);
 }
 
 // ---- Replacing ------------------------------------------------------------
@@ -233,15 +240,7 @@ PublishResult PublishPaper(const std::string& library, const std::string& questi
     return result;
   }
   if (!result.header.ok()) return result;
-  result.header = CutPartialTail(lib, library, header_bytes.size());
-  if (!result.header.ok()) return result;
-  uint64_t size = 0;
-  const Status sized = lib.Size(&size);
-  if (!sized.ok()) {
-    result.header = StoreStatus::Failure(StoreStep::kRead, sized);
-    return result;
-  }
-  result.header = AppendWhole(lib, library, header_bytes, size, created);
+  result.header = AppendLocked(lib, library, header_bytes, header_bytes.size(), created);
   return result;
 }
 
@@ -274,10 +273,8 @@ StoreStatus CutPartialTail(File& file, const std::string& path, size_t record_si
   const std::string keep_path = PartialTailName(path);
   StoreStatus status = OpenLocked(keep_path, &keep, &created);
   if (!status.ok()) return status;
-  uint64_t keep_size = 0;
-  step = keep.Size(&keep_size);
-  if (!step.ok()) return StoreStatus::Failure(StoreStep::kRead, step);
-  status = AppendWhole(keep, keep_path, bytes, keep_size, created);
+  // Kept bytes have no records to keep whole: every size is a boundary.
+  status = AppendLocked(keep, keep_path, bytes, 1, created);
   if (!status.ok()) return status;
   step = file.Truncate(size - tail);
   if (step.ok()) step = file.Sync();

@@ -69,7 +69,7 @@ struct LoadResult {
 // buffer at a time. A partial last record is the normal end of the file.
 class RecordReader {
  public:
-  RecordReader(size_t record_size) : record_size_(record_size) {}
+  explicit RecordReader(size_t record_size) : record_size_(record_size) {}
 
   // Opens `path` for reading. With kCreate, a file that cannot be opened is
   // made to exist (never truncated) and *created is set; when it still
