@@ -81,6 +81,23 @@ void askCandidateID() {
   } while (noDuplicateIDSTUDENT(abcdData.candidateID));
 }
 
+// Shows that another seat registered the ID since it was checked, and asks
+// for the ID again. Returns the new ID.
+const char* askTutorIDAgain() {
+  showTutorDuplicate();
+  askTutorID();
+  return abcdData.tutorID;
+}
+
+const char* askCandidateIDAgain() {
+  // Pending input is discarded before the message, as the check does once
+  // there is a record to compare with.
+  flushInput();
+  showCandidateDuplicate();
+  askCandidateID();
+  return abcdData.candidateID;
+}
+
 // The account to store holds only what the form asked for: a working
 // record may still carry a subject, a score or a level from earlier use.
 CandidateSkeleton newCandidateAccount(CandidateSkeleton& typed) {
@@ -104,27 +121,22 @@ TutorSkeleton newTutorAccount(TutorSkeleton& typed) {
 }
 
 // Appends the account and reports the outcome. When another seat registered
-// the same ID since it was checked, the duplicate is shown, the ID asked for
-// again (`askAgain` stores it in `typed`) and the append retried. Returns
-// true when the record is safely stored.
+// the same ID since it was checked, `askAgain` shows the duplicate and asks
+// for a new ID, and the append is tried again. Returns true when the record
+// is safely stored.
 template <class Record>
-bool appendAccount(Record& typed, const FormTexts& texts, void (*showDuplicate)(),
-                   void (*askAgain)(Record&)) {
+bool appendAccount(Record& account, const FormTexts& texts, const char* (*askAgain)()) {
+  StoreStatus status;
   for (;;) {
     bool duplicate = false;
-    const StoreStatus status =
-        AppendNewAccount(texts.path, EncodeRecord(typed), typed.setIDNumber(), &duplicate);
-    if (status.ok() && duplicate) {
-      showDuplicate();
-      askAgain(typed);
-      continue;
-    }
-    if (!status.ok()) {
-      std::cerr << (status.openFailed() ? texts.openFailure : texts.writeFailure);
-      std::cerr.flush();
-      return false;
-    }
-    break;
+    status = AppendNewAccount(texts.path, EncodeRecord(account), account.setIDNumber(), &duplicate);
+    if (!status.ok() || !duplicate) break;
+    account.getIDNumber(askAgain());
+  }
+  if (!status.ok()) {
+    std::cerr << (status.openFailed() ? texts.openFailure : texts.writeFailure);
+    std::cerr.flush();
+    return false;
   }
   flushInput();
   clearScreen();
@@ -161,10 +173,7 @@ bool registerTutor(TutorSkeleton& tutor, PaperSkeleton& paper) {
   abcdData.passwordValue = enterTutorPassword();
   tutor.getLogInPassword(abcdData.passwordValue);
   TutorSkeleton account = newTutorAccount(tutor);
-  return appendAccount<TutorSkeleton>(account, kTutorTexts, showTutorDuplicate, [](TutorSkeleton& a) {
-    askTutorID();
-    a.getIDNumber(abcdData.tutorID);
-  });
+  return appendAccount(account, kTutorTexts, askTutorIDAgain);
 }
 
 bool registerCandidate(CandidateSkeleton& candidate) {
@@ -185,17 +194,7 @@ bool registerCandidate(CandidateSkeleton& candidate) {
   abcdData.passwordValue = enterCandidatePassword();
   candidate.getLogInPassword(abcdData.passwordValue);
   CandidateSkeleton account = newCandidateAccount(candidate);
-  // Pending input is discarded before the message, as the check does once
-  // there is a record to compare with.
-  auto showDuplicate = [] {
-    flushInput();
-    showCandidateDuplicate();
-  };
-  return appendAccount<CandidateSkeleton>(account, kCandidateTexts, +showDuplicate,
-                       [](CandidateSkeleton& a) {
-                         askCandidateID();
-                         a.getIDNumber(abcdData.candidateID);
-                       });
+  return appendAccount(account, kCandidateTexts, askCandidateIDAgain);
 }
 
 bool noDuplicateIDTUTOR(const char* id) {
