@@ -12,12 +12,6 @@
 #include "tests/scratch_dir.h"
 #include "tests/session_script.h"
 
-namespace {
-
-std::string line(const std::string& text) { return text + "\n"; }
-
-}  // namespace
-
 TEST(RegistrationE2E, ANewAccountCarriesNothingFromEarlierInThePass) {
   ScratchDir dir;
   const Person jane{"Jane Doe", "T1", "Form 2", "1234"};
@@ -27,12 +21,12 @@ TEST(RegistrationE2E, ANewAccountCarriesNothingFromEarlierInThePass) {
   // A candidate sits a paper and drops it, logs out and registers anew; a
   // tutor sets a paper, logs out and registers another tutor.
   const std::string script =
-      candidateRegistersAndLogsIn(ann) + line("R") + line("1") + line("") + line("A") + line("B") + line("Q") +
-      line("T") + line("R") + line("Bo Kim") + line("C2") + line("Peru") + line("555") + line("bo@example.org") +
-      line("Grade 8") + line("77") + line("") + line("") + line("P") + tutorLogsIn(jane) +
-      tutorSetsPaper("Physics", sampleQuestions(1)) + line("V") + line("R") + line("Al Roy") + line("T2") +
-      line("Chile") + line("556") + line("al@example.org") + line("Hill") + line("Arts") + line("Form 4") +
-      line("88") + line("");
+      candidateRegistersAndLogsIn(ann) + scriptLine("R") + scriptLine("1") + scriptLine("") + scriptLine("A") + scriptLine("B") + scriptLine("Q") +
+      scriptLine("T") + scriptLine("R") + scriptLine("Bo Kim") + scriptLine("C2") + scriptLine("Peru") + scriptLine("555") + scriptLine("bo@example.org") +
+      scriptLine("Grade 8") + scriptLine("77") + scriptLine("") + scriptLine("") + scriptLine("P") + tutorLogsIn(jane) +
+      tutorSetsPaper("Physics", sampleQuestions(1)) + scriptLine("V") + scriptLine("R") + scriptLine("Al Roy") + scriptLine("T2") +
+      scriptLine("Chile") + scriptLine("556") + scriptLine("al@example.org") + scriptLine("Hill") + scriptLine("Arts") + scriptLine("Form 4") +
+      scriptLine("88") + scriptLine("");
   const ProgramRun run = runProgram(dir, script);
   ASSERT_EQ(run.status, 0) << run.err;
 

@@ -70,12 +70,6 @@ std::string fromPaper(const ProgramRun& run) {
   return at == std::string::npos ? "" : run.out.substr(at);
 }
 
-size_t occurrences(const std::string& text, const std::string& part) {
-  size_t n = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
-
 PaperSkeleton expectedHeader(int total, double minutes) {
   PaperSkeleton paper;
   paper.getsubjectName("Maths");

@@ -34,12 +34,6 @@ const std::vector<std::string> kFailures = {
     "enable_random name=posix/io/oc/close,probability=0.05",
 };
 
-size_t count(const std::string& text, const std::string& what) {
-  size_t n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
-
 std::string journey(int run) {
   const Person tutor{"Jane Doe", "T" + std::to_string(run), "Form 2", "1234"};
   const Person candidate{"Ann Lee", "C" + std::to_string(run), "Grade 9", "4321"};
@@ -75,8 +69,8 @@ TEST(FaultInjection, RandomSystemCallFailuresNeverLeaveHalfRecordsOrFalseSuccess
     // What was said to be saved is there, whole.
     const long long accounts = (dir.size(accountRegFileTutor) > 0 ? dir.size(accountRegFileTutor) / 1230 : 0) +
                                (dir.size(accountRegFileCandi) > 0 ? dir.size(accountRegFileCandi) / 980 : 0);
-    EXPECT_LE(static_cast<long long>(count(r.out, "saved succesfully")), accounts);
+    EXPECT_LE(static_cast<long long>(occurrences(r.out, "saved succesfully")), accounts);
     const long long headers = dir.size(SubjectFile) > 0 ? dir.size(SubjectFile) / 1242 : 0;
-    EXPECT_LE(static_cast<long long>(count(r.out, "Your paper has been added to library")), headers);
+    EXPECT_LE(static_cast<long long>(occurrences(r.out, "Your paper has been added to library")), headers);
   }
 }

@@ -6,7 +6,6 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -28,12 +27,6 @@
 namespace {
 
 const Person kTutor{"Jane Doe", "T1", "Form 2", "1234"};
-
-double nowSeconds() {
-  struct timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return ts.tv_sec + ts.tv_nsec / 1e9;
-}
 
 // One thing a seat waits to see on its screen before it types `reply`. With
 // `barrier`, every seat's barrier step must have been seen before any of
@@ -128,7 +121,7 @@ void advance(std::vector<Seat>& seats) {
 void runSeats(std::vector<Seat>& seats, const std::string& dir, double timeoutSeconds = 120) {
   ::signal(SIGPIPE, SIG_IGN);
   for (Seat& seat : seats) start(seat, dir);
-  const double deadline = nowSeconds() + timeoutSeconds;
+  const double deadline = monotonicSeconds() + timeoutSeconds;
   for (;;) {
     advance(seats);
     std::vector<pollfd> fds;
@@ -143,7 +136,7 @@ void runSeats(std::vector<Seat>& seats, const std::string& dir, double timeoutSe
       }
     }
     if (fds.empty()) break;
-    if (nowSeconds() > deadline) {
+    if (monotonicSeconds() > deadline) {
       for (Seat& seat : seats) ::kill(seat.pid, SIGKILL);
       ADD_FAILURE() << "seats still running after " << timeoutSeconds << " s";
       break;
@@ -173,8 +166,6 @@ Step typeAtOnce(const std::string& text) {
   return Step{{}, [text](size_t) { return text; }};
 }
 
-std::string line(const std::string& text) { return text + "\n"; }
-
 // Returns the IDs of the records of an account or result file, in order.
 std::vector<std::string> idsOf(const std::string& path) {
   std::vector<std::string> ids;
@@ -183,12 +174,6 @@ std::vector<std::string> idsOf(const std::string& path) {
     return true;
   });
   return ids;
-}
-
-size_t count(const std::string& text, const std::string& what) {
-  size_t n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
 }
 
 const char kDuplicate[] = "Id/Passport Number you entered already exists";
@@ -214,14 +199,14 @@ TEST(ManySeats, RegisterAndSaveResultsAtOnce) {
     }
     const std::string fresh = "U" + std::to_string(i);
     seats[i].steps = {
-        typeAtOnce(line("2") + line("R") + line(person.name) + line("SHARED") + line("Ghana") + line("0244") +
-                   line("seat@example.org") + line("Grade 9")),
-        Step{{"Set your Password"}, [](size_t) { return line("4321"); }, true},
+        typeAtOnce(scriptLine("2") + scriptLine("R") + scriptLine(person.name) + scriptLine("SHARED") + scriptLine("Ghana") + scriptLine("0244") +
+                   scriptLine("seat@example.org") + scriptLine("Grade 9")),
+        Step{{"Set your Password"}, [](size_t) { return scriptLine("4321"); }, true},
         Step{{kDuplicate, kSaved}, [fresh, rest](size_t which) {
                const std::string id = which == 0 ? fresh : "SHARED";
                // The duplicate's pause and the ID typed again, then the
                // pause after the confirmation and the login.
-               return (which == 0 ? line("") + line(fresh) : "") + line("") + line(id) + line("4321") + rest;
+               return (which == 0 ? scriptLine("") + scriptLine(fresh) : "") + scriptLine("") + scriptLine(id) + scriptLine("4321") + rest;
              }},
     };
   }
@@ -230,9 +215,9 @@ TEST(ManySeats, RegisterAndSaveResultsAtOnce) {
   size_t duplicates = 0;
   for (const Seat& seat : seats) {
     EXPECT_EQ(seat.status, 0) << seat.errors;
-    EXPECT_EQ(count(seat.screen, kSaved), 1u) << seat.screen;
-    EXPECT_EQ(count(seat.screen, "Your score : 25%"), 1u) << seat.screen;
-    duplicates += count(seat.screen, kDuplicate);
+    EXPECT_EQ(occurrences(seat.screen, kSaved), 1u) << seat.screen;
+    EXPECT_EQ(occurrences(seat.screen, "Your score : 25%"), 1u) << seat.screen;
+    duplicates += occurrences(seat.screen, kDuplicate);
   }
   EXPECT_EQ(duplicates, 3u);
   EXPECT_EQ(dataFileProblems(dir.path()), std::vector<std::string>{});
@@ -272,11 +257,11 @@ TEST(ManySeats, CandidatesSeeOneEditionWholeWhileATutorRepublishes) {
   runSeats(seats, dir.path());
 
   for (const Seat& seat : seats) EXPECT_EQ(seat.status, 0) << seat.errors;
-  EXPECT_EQ(count(seats[0].screen, "Your paper has been added to library"), 12u);
+  EXPECT_EQ(occurrences(seats[0].screen, "Your paper has been added to library"), 12u);
   for (size_t i = 1; i < seats.size(); ++i) {
     const std::string& screen = seats[i].screen;
-    EXPECT_EQ(count(screen, "Your score : "), 6u);
-    EXPECT_EQ(count(screen, "Your score : 100%") + count(screen, "Your score : 0%"), 6u) << screen;
+    EXPECT_EQ(occurrences(screen, "Your score : "), 6u);
+    EXPECT_EQ(occurrences(screen, "Your score : 100%") + occurrences(screen, "Your score : 0%"), 6u) << screen;
   }
   EXPECT_EQ(dataFileProblems(dir.path()), std::vector<std::string>{});
   EXPECT_EQ(dir.size(SubjectFile), 13 * 1242);

@@ -12,12 +12,6 @@
 
 namespace {
 
-double nowSeconds() {
-  struct timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return ts.tv_sec + ts.tv_nsec / 1e9;
-}
-
 void drain(int& fd, std::string& into) {
   char buf[65536];
   const ssize_t n = ::read(fd, buf, sizeof buf);
@@ -30,6 +24,18 @@ void drain(int& fd, std::string& into) {
 }
 
 }  // namespace
+
+double monotonicSeconds() {
+  struct timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
+size_t occurrences(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
 
 const char* programPath() { return QUIZMORA_BINARY; }
 
@@ -73,9 +79,9 @@ ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double ti
   }
 
   ProgramRun run;
-  const double deadline = nowSeconds() + timeoutSeconds;
+  const double deadline = monotonicSeconds() + timeoutSeconds;
   while (from_out >= 0 || from_err >= 0) {
-    if (nowSeconds() > deadline) {
+    if (monotonicSeconds() > deadline) {
       run.timedOut = true;
       ::kill(pid, SIGKILL);
       break;

@@ -28,6 +28,12 @@ struct RunSetup {
 ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds = 30,
                       const RunSetup& setup = RunSetup());
 
+// Returns how many times `part` occurs in `text`.
+size_t occurrences(const std::string& text, const std::string& part);
+
+// Seconds of a monotonic clock, for time limits of tests.
+double monotonicSeconds();
+
 // Returns the path of the built program.
 const char* programPath();
 

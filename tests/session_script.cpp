@@ -1,8 +1,10 @@
 #include "tests/session_script.h"
 
+std::string scriptLine(const std::string& text) { return text + "\n"; }
+
 namespace {
 
-std::string line(const std::string& text) { return text + "\n"; }
+std::string line(const std::string& text) { return scriptLine(text); }
 
 }  // namespace
 

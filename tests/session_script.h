@@ -23,6 +23,9 @@ struct Question {
   char correct = 'B';
 };
 
+// Returns `text` as one line of scripted input.
+std::string scriptLine(const std::string& text);
+
 // Home menu -> tutor registration and login -> tutor's logged-in menu.
 std::string tutorRegistersAndLogsIn(const Person& tutor);
 // Home menu -> tutor login -> tutor's logged-in menu.
