@@ -42,12 +42,12 @@ bool savePaper(const std::vector<QuestionSkeleton>& questions, const PaperSkelet
                const char* questionFile) {
   flushInput();
   const PublishResult result = publishPaper(questions, header, questionFile);
-  if (!result.ok()) reportFailure(result);
-  const bool saved = result.ok();
-  if (saved) {
-    std::cout << "\n\tYour paper has been added to library and ready for attempting by the guests and candidates "
-                 "under assessment panel from start up page."
-              << std::endl;
+  if (!result.ok()) {
+    reportFailure(result);
+    return false;
   }
-  return saved;
+  std::cout << "\n\tYour paper has been added to library and ready for attempting by the guests and candidates "
+               "under assessment panel from start up page."
+            << std::endl;
+  return true;
 }
