@@ -13,16 +13,10 @@
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
 #include "records/record_layout.h"
+#include "records/store.h"
 #include "records/tutor_skeleton.h"
 
 namespace {
-
-template <class Record>
-std::string bytesOf(const Record& record) {
-  std::ostringstream out;
-  record.CandidateWrite(out);
-  return out.str();
-}
 
 template <class Record>
 void fillPerson(Record& r, const Person& p) {
@@ -86,13 +80,13 @@ void addTutorAccount(const ScratchDir& dir, const Person& tutor) {
   fillPerson(t, tutor);
   t.get_Institution("Hill School");
   t.get_Deparment("Sciences");
-  dir.append(accountRegFileTutor, bytesOf(t));
+  dir.append(accountRegFileTutor, EncodeRecord(t));
 }
 
 void addCandidateAccount(const ScratchDir& dir, const Person& candidate) {
   CandidateSkeleton c;
   fillPerson(c, candidate);
-  dir.append(accountRegFileCandi, bytesOf(c));
+  dir.append(accountRegFileCandi, EncodeRecord(c));
 }
 
 std::string questionFileBytes(const std::vector<Question>& questions) {
@@ -125,7 +119,7 @@ std::string addPaper(const ScratchDir& dir, const Person& author, const std::str
   header.getDateAttempted("7/12/2026 | Monday");
   header.getTotalQuestion(static_cast<int>(questions.size()));
   header.getTimeAllowed(2.0 * static_cast<double>(questions.size()));
-  dir.append(SubjectFile, bytesOf(header));
+  dir.append(SubjectFile, EncodeRecord(header));
   return name;
 }
 
@@ -138,7 +132,7 @@ void addResult(const ScratchDir& dir, const Person& candidate, const std::string
   r.getTimeTaken(seconds);
   r.getDateAttempted("7/12/2026 | Monday");
   r.getTimeAttempted("9:5:7");
-  const std::string bytes = bytesOf(r);
+  const std::string bytes = EncodeRecord(r);
   dir.append(CandiDatefilex, bytes);
   dir.append(ResultFileName(candidate.id.c_str(), candidate.name.c_str()), bytes);
 }
