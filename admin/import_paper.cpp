@@ -37,12 +37,8 @@ bool ReadPaper(const AdminOptions& options, ImportedPaper* paper) {
     Complain(DescribeFailure(read, options.file));
     return false;
   }
-  std::vector<ImportProblem> lineProblems;
-  const std::vector<TextLine> lines = SplitLines(bytes, &lineProblems);
   const std::string format = options.format.empty() ? DefaultPaperFormat(options.file) : options.format;
-  *paper = format == "gift" ? ParseGift(lines) : ParseAiken(lines);
-  paper->problems.insert(paper->problems.begin(), lineProblems.begin(), lineProblems.end());
-  CheckImportedPaper(paper);
+  *paper = ReadImportedPaper(bytes, format == "gift" ? ParseGift : ParseAiken);
   std::vector<std::string> subjectProblems;
   CheckSubject(options.subject, &subjectProblems);
   for (const std::string& problem : subjectProblems) Complain(problem);
