@@ -31,21 +31,6 @@ void Say(const std::string& line) {
   std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
-// Passes each whole record of `name` (and its number from 1) to `visit`;
-// returns the reader's status and the bytes after the last whole record.
-template <class Visit>
-StoreStatus ScanRaw(const std::string& name, size_t recordSize, uint64_t* tail, Visit visit) {
-  RecordReader reader(recordSize);
-  bool created = false;
-  StoreStatus status = reader.Open(name, WhenMissing::kFail, &created);
-  const char* bytes = nullptr;
-  long record = 0;
-  while (status.ok() && reader.Next(&bytes)) visit(++record, bytes);
-  if (status.ok()) status = reader.status();
-  if (tail) *tail = reader.leftover();
-  return status;
-}
-
 bool Dropped(const std::vector<LibraryHeader>& headers, DataKind kind, long record) {
   if (kind != DataKind::kLibrary || static_cast<size_t>(record) > headers.size()) return false;
   const LibraryHeader& header = headers[static_cast<size_t>(record - 1)];
@@ -56,7 +41,7 @@ StoreStatus Plan(FilePlan* plan, const std::vector<LibraryHeader>& headers) {
   const RecordLayout& layout = *LayoutOf(plan->kind);
   plan->recordSize = layout.size;
   std::vector<std::string> changes;
-  const StoreStatus status = ScanRaw(plan->name, layout.size, &plan->tail, [&](long record, const char* bytes) {
+  const StoreStatus status = ScanRecordBytes(plan->name, layout.size, &plan->tail, [&](long record, const char* bytes) {
     const std::string at = plan->name + ": record " + std::to_string(record) + ": ";
     if (Dropped(headers, plan->kind, record)) {
       changes.push_back(at + "dropped, superseded by record " +
@@ -87,7 +72,7 @@ StoreStatus Rewrite(const FilePlan& plan, const std::vector<LibraryHeader>& head
   if (!status.ok()) return status;
   std::string piece;
   StoreStatus written;
-  const StoreStatus read = ScanRaw(plan.name, layout.size, nullptr, [&](long record, const char* bytes) {
+  const StoreStatus read = ScanRecordBytes(plan.name, layout.size, nullptr, [&](long record, const char* bytes) {
     if (Dropped(headers, plan.kind, record)) return;
     std::string mended(bytes, layout.size);
     for (const FieldLayout& field : layout.fields) {
