@@ -40,7 +40,7 @@ class FileCheck {
  private:
   void CheckRecord(const char* bytes) {
     for (const FieldLayout& field : layout_.fields) {
-      if (field.kind == FieldKind::kText && !Terminated(bytes, field)) {
+      if (field.kind == FieldKind::kText && !TextTerminated(bytes, field)) {
         AddAtRecord(std::string("text field ") + field.name + " has no terminating NUL");
       }
     }

@@ -44,10 +44,6 @@ std::string StoredText(const char* bytes, const FieldLayout& field) {
   return std::string(start, strnlen(start, field.width - 1));
 }
 
-bool Terminated(const char* bytes, const FieldLayout& field) {
-  return std::memchr(bytes + field.offset, '\0', field.width) != nullptr;
-}
-
 StoreStatus ReadLibraryHeaders(std::vector<LibraryHeader>* headers) {
   headers->clear();
   const RecordLayout& layout = PaperLayout();

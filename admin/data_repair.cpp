@@ -50,7 +50,7 @@ StoreStatus Plan(FilePlan* plan, const std::vector<LibraryHeader>& headers) {
       return;
     }
     for (const FieldLayout& field : layout.fields) {
-      if (field.kind != FieldKind::kText || Terminated(bytes, field)) continue;
+      if (field.kind != FieldKind::kText || TextTerminated(bytes, field)) continue;
       changes.push_back(at + "terminated text field " + field.name);
       plan->rewrite = true;
     }
