@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <ctime>
 #include <iostream>
-#include <memory>
 #include <vector>
 
 #include "admin/admin_status.h"
@@ -20,7 +19,6 @@ namespace {
 struct FilePlan {
   std::string name;
   DataKind kind = DataKind::kOther;
-  size_t recordSize = 0;
   uint64_t tail = 0;                  // bytes after the last whole record
   std::vector<std::string> changes;   // printed, one line each
   bool rewrite = false;               // some record is mended or dropped
@@ -39,27 +37,26 @@ bool Dropped(const std::vector<LibraryHeader>& headers, DataKind kind, long reco
 
 StoreStatus Plan(FilePlan* plan, const std::vector<LibraryHeader>& headers) {
   const RecordLayout& layout = *LayoutOf(plan->kind);
-  plan->recordSize = layout.size;
-  std::vector<std::string> changes;
   const StoreStatus status = ScanRecordBytes(plan->name, layout.size, &plan->tail, [&](long record, const char* bytes) {
     const std::string at = plan->name + ": record " + std::to_string(record) + ": ";
     if (Dropped(headers, plan->kind, record)) {
-      changes.push_back(at + "dropped, superseded by record " +
-                        std::to_string(headers[static_cast<size_t>(record - 1)].lastOfFile));
+      plan->changes.push_back(at + "dropped, superseded by record " +
+                              std::to_string(headers[static_cast<size_t>(record - 1)].lastOfFile));
       plan->rewrite = true;
       return;
     }
     for (const FieldLayout& field : layout.fields) {
       if (field.kind != FieldKind::kText || TextTerminated(bytes, field)) continue;
-      changes.push_back(at + "terminated text field " + field.name);
+      plan->changes.push_back(at + "terminated text field " + field.name);
       plan->rewrite = true;
     }
   });
+  // The tail is cut first, so it is said first.
   if (plan->tail > 0) {
-    plan->changes.push_back(plan->name + ": cut " + std::to_string(plan->tail) +
-                            " bytes after the last whole record into " + PartialTailName(plan->name));
+    const std::string cut = plan->name + ": cut " + std::to_string(plan->tail) +
+                            " bytes after the last whole record into " + PartialTailName(plan->name);
+    plan->changes.insert(plan->changes.begin(), cut);
   }
-  plan->changes.insert(plan->changes.end(), changes.begin(), changes.end());
   return status;
 }
 
@@ -125,13 +122,11 @@ class Backup {
 // Mends one file under its lock; false after the message when it failed.
 bool RepairFile(FilePlan* plan, const std::vector<LibraryHeader>& headers, bool dryRun, Backup* backup,
                 FileLock* held) {
-  std::unique_ptr<FileLock> own;
-  FileLock* lock = held;
-  if (!lock) {
-    own.reset(new FileLock);
-    const StoreStatus locked = own->Lock(plan->name, false);
+  FileLock own;
+  FileLock* lock = held ? held : &own;
+  if (!held) {
+    const StoreStatus locked = own.Lock(plan->name, false);
     if (!locked.ok()) return Complain(DescribeFailure(locked, plan->name)), false;
-    lock = own.get();
   }
   StoreStatus status = Plan(plan, headers);
   if (status.ok() && plan->changes.empty()) return true;
@@ -140,7 +135,7 @@ bool RepairFile(FilePlan* plan, const std::vector<LibraryHeader>& headers, bool 
     return true;
   }
   if (status.ok()) status = backup->Keep(lock->file(), plan->name);
-  if (status.ok() && plan->tail > 0) status = CutPartialTail(lock->file(), plan->name, plan->recordSize);
+  if (status.ok() && plan->tail > 0) status = CutPartialTail(lock->file(), plan->name, LayoutOf(plan->kind)->size);
   if (status.ok() && plan->rewrite) status = Rewrite(*plan, headers);
   if (!status.ok()) return Complain(DescribeFailure(status, plan->name)), false;
   for (const std::string& change : plan->changes) Say(change);
