@@ -21,10 +21,7 @@ namespace {
 // The problems of the subject typed on the command line.
 void CheckSubject(const std::string& subject, std::vector<std::string>* problems) {
   if (TrimBlanks(subject).empty()) problems->push_back("subject is empty");
-  if (subject.size() > kMaxSubjectBytes) {
-    problems->push_back("subject is " + std::to_string(subject.size()) + " bytes long, at most " +
-                        std::to_string(kMaxSubjectBytes) + " are allowed");
-  }
+  if (subject.size() > kMaxSubjectBytes) problems->push_back(TextLengthProblem(subject, "subject", kMaxSubjectBytes));
   if (!IsValidUtf8(subject)) problems->push_back("subject is not valid UTF-8");
 }
 
