@@ -86,6 +86,15 @@ StoreStatus Rewrite(const FilePlan& plan, const std::vector<LibraryHeader>& head
   return replacement.Commit(piece);
 }
 
+// Returns the name of the backup folder for the local time `when`:
+// "quizmora-backup-YYYYMMDD-HHMMSS".
+std::string BackupFolderName(const std::tm& when) {
+  char name[64];
+  std::snprintf(name, sizeof name, "quizmora-backup-%04d%02d%02d-%02d%02d%02d", when.tm_year + 1900,
+                when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
+  return name;
+}
+
 // The folder the files are copied into before they change, made on first
 // use.
 class Backup {
@@ -143,13 +152,6 @@ bool RepairFile(FilePlan* plan, const std::vector<LibraryHeader>& headers, bool 
 }
 
 }  // namespace
-
-std::string BackupFolderName(const std::tm& when) {
-  char name[64];
-  std::snprintf(name, sizeof name, "quizmora-backup-%04d%02d%02d-%02d%02d%02d", when.tm_year + 1900,
-                when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
-  return name;
-}
 
 int RunRepair(const AdminOptions& options) {
   // The library's lock first: publishing replaces question files under it.

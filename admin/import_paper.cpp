@@ -25,6 +25,14 @@ void CheckSubject(const std::string& subject, std::vector<std::string>* problems
   if (!IsValidUtf8(subject)) problems->push_back("subject is not valid UTF-8");
 }
 
+// Returns the format a file is read in when --format is not given: "gift"
+// for a name ending in .gift (any case), "aiken" otherwise.
+std::string DefaultPaperFormat(const std::string& file) {
+  std::string tail = file.size() >= 5 ? file.substr(file.size() - 5) : "";
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return tail == ".gift" ? "gift" : "aiken";
+}
+
 // Reads and checks FILE; false (after printing every problem) when the
 // paper may not be published.
 bool ReadPaper(const AdminOptions& options, ImportedPaper* paper) {
@@ -57,12 +65,6 @@ double MinutesFor(const std::string& time, int questions) {
     minutes = minutes * 10 + (c - '0');
   }
   return minutes >= 1 && minutes <= 100000 ? static_cast<double>(minutes) : 0;
-}
-
-std::string DefaultPaperFormat(const std::string& file) {
-  std::string tail = file.size() >= 5 ? file.substr(file.size() - 5) : "";
-  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return tail == ".gift" ? "gift" : "aiken";
 }
 
 int RunImportPaper(const AdminOptions& options) {
