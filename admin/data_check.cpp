@@ -28,23 +28,19 @@ class FileCheck {
       : name_(name), kind_(kind), layout_(*LayoutOf(kind)), headers_(headers), problems_(problems) {}
 
   void Run() {
-    RecordReader reader(layout_.size);
-    bool created = false;
-    StoreStatus status = reader.Open(name_, WhenMissing::kFail, &created);
-    const char* bytes = nullptr;
-    while (status.ok() && reader.Next(&bytes)) {
-      ++record_;
+    uint64_t tail = 0;
+    const StoreStatus status = ScanRecordBytes(name_, layout_.size, &tail, [this](long record, const char* bytes) {
+      record_ = record;
       CheckRecord(bytes);
-    }
-    if (status.ok()) status = reader.status();
+    });
     if (!status.ok()) return Add(DescribeFailure(status, name_));
-    if (reader.leftover() > 0) Add(std::to_string(reader.leftover()) + " bytes after the last whole record");
+    if (tail > 0) Add(std::to_string(tail) + " bytes after the last whole record");
   }
 
  private:
   void CheckRecord(const char* bytes) {
     for (const FieldLayout& field : layout_.fields) {
-      if (field.kind == FieldKind::kText && !Terminated(bytes, field)) {
+      if (field.kind == FieldKind::kText && !TextTerminated(bytes, field)) {
         AddAtRecord(std::string("text field ") + field.name + " has no terminating NUL");
       }
     }

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "records/data_files.h"
+#include "records/whole_files.h"
 
 namespace {
 
@@ -43,32 +44,24 @@ std::string StoredText(const char* bytes, const FieldLayout& field) {
   return std::string(start, strnlen(start, field.width - 1));
 }
 
-bool Terminated(const char* bytes, const FieldLayout& field) {
-  return std::memchr(bytes + field.offset, '\0', field.width) != nullptr;
-}
-
 StoreStatus ReadLibraryHeaders(std::vector<LibraryHeader>* headers) {
   headers->clear();
   const RecordLayout& layout = PaperLayout();
   const FieldLayout& subject = *FindField(layout, "subjectName");
   const FieldLayout& level = *FindField(layout, "paperLevel");
   const FieldLayout& author = *FindField(layout, "candiNames");
-  RecordReader reader(layout.size);
-  bool created = false;
-  StoreStatus status = reader.Open(SubjectFile, WhenMissing::kFail, &created);
-  if (!status.ok()) return status.error == ENOENT ? StoreStatus{} : status;
-  const char* bytes = nullptr;
   std::map<std::string, long> last;
-  while (reader.Next(&bytes)) {
+  const StoreStatus status = ScanRecordBytes(SubjectFile, layout.size, nullptr, [&](long record, const char* bytes) {
     LibraryHeader header;
-    header.record = static_cast<long>(headers->size()) + 1;
+    header.record = record;
     header.questionFile = QuestionFileName(StoredText(bytes, subject).c_str(), StoredText(bytes, level).c_str(),
                                            StoredText(bytes, author).c_str());
     last[header.questionFile] = header.record;
     headers->push_back(header);
-  }
+  });
   for (LibraryHeader& header : *headers) header.lastOfFile = last[header.questionFile];
-  return reader.status();
+  // A missing library is one without headers.
+  return status.openFailed() && status.error == ENOENT ? StoreStatus{} : status;
 }
 
 std::set<std::string> NamedQuestionFiles(const std::vector<LibraryHeader>& headers) {

@@ -46,7 +46,4 @@ std::set<std::string> NamedQuestionFiles(const std::vector<LibraryHeader>& heade
 // reads it (at most its width less one).
 std::string StoredText(const char* bytes, const FieldLayout& field);
 
-// True when the text field `field` of the record `bytes` has its NUL.
-bool Terminated(const char* bytes, const FieldLayout& field);
-
 #endif  // QUIZMORA_ADMIN_DATA_FOLDER_H_

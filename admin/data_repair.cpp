@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <ctime>
 #include <iostream>
-#include <memory>
 #include <vector>
 
 #include "admin/admin_status.h"
@@ -20,7 +19,6 @@ namespace {
 struct FilePlan {
   std::string name;
   DataKind kind = DataKind::kOther;
-  size_t recordSize = 0;
   uint64_t tail = 0;                  // bytes after the last whole record
   std::vector<std::string> changes;   // printed, one line each
   bool rewrite = false;               // some record is mended or dropped
@@ -31,21 +29,6 @@ void Say(const std::string& line) {
   std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
-// Passes each whole record of `name` (and its number from 1) to `visit`;
-// returns the reader's status and the bytes after the last whole record.
-template <class Visit>
-StoreStatus ScanRaw(const std::string& name, size_t recordSize, uint64_t* tail, Visit visit) {
-  RecordReader reader(recordSize);
-  bool created = false;
-  StoreStatus status = reader.Open(name, WhenMissing::kFail, &created);
-  const char* bytes = nullptr;
-  long record = 0;
-  while (status.ok() && reader.Next(&bytes)) visit(++record, bytes);
-  if (status.ok()) status = reader.status();
-  if (tail) *tail = reader.leftover();
-  return status;
-}
-
 bool Dropped(const std::vector<LibraryHeader>& headers, DataKind kind, long record) {
   if (kind != DataKind::kLibrary || static_cast<size_t>(record) > headers.size()) return false;
   const LibraryHeader& header = headers[static_cast<size_t>(record - 1)];
@@ -54,27 +37,26 @@ bool Dropped(const std::vector<LibraryHeader>& headers, DataKind kind, long reco
 
 StoreStatus Plan(FilePlan* plan, const std::vector<LibraryHeader>& headers) {
   const RecordLayout& layout = *LayoutOf(plan->kind);
-  plan->recordSize = layout.size;
-  std::vector<std::string> changes;
-  const StoreStatus status = ScanRaw(plan->name, layout.size, &plan->tail, [&](long record, const char* bytes) {
+  const StoreStatus status = ScanRecordBytes(plan->name, layout.size, &plan->tail, [&](long record, const char* bytes) {
     const std::string at = plan->name + ": record " + std::to_string(record) + ": ";
     if (Dropped(headers, plan->kind, record)) {
-      changes.push_back(at + "dropped, superseded by record " +
-                        std::to_string(headers[static_cast<size_t>(record - 1)].lastOfFile));
+      plan->changes.push_back(at + "dropped, superseded by record " +
+                              std::to_string(headers[static_cast<size_t>(record - 1)].lastOfFile));
       plan->rewrite = true;
       return;
     }
     for (const FieldLayout& field : layout.fields) {
-      if (field.kind != FieldKind::kText || Terminated(bytes, field)) continue;
-      changes.push_back(at + "terminated text field " + field.name);
+      if (field.kind != FieldKind::kText || TextTerminated(bytes, field)) continue;
+      plan->changes.push_back(at + "terminated text field " + field.name);
       plan->rewrite = true;
     }
   });
+  // The tail is cut first, so it is said first.
   if (plan->tail > 0) {
-    plan->changes.push_back(plan->name + ": cut " + std::to_string(plan->tail) +
-                            " bytes after the last whole record into " + PartialTailName(plan->name));
+    const std::string cut = plan->name + ": cut " + std::to_string(plan->tail) +
+                            " bytes after the last whole record into " + PartialTailName(plan->name);
+    plan->changes.insert(plan->changes.begin(), cut);
   }
-  plan->changes.insert(plan->changes.end(), changes.begin(), changes.end());
   return status;
 }
 
@@ -87,7 +69,7 @@ StoreStatus Rewrite(const FilePlan& plan, const std::vector<LibraryHeader>& head
   if (!status.ok()) return status;
   std::string piece;
   StoreStatus written;
-  const StoreStatus read = ScanRaw(plan.name, layout.size, nullptr, [&](long record, const char* bytes) {
+  const StoreStatus read = ScanRecordBytes(plan.name, layout.size, nullptr, [&](long record, const char* bytes) {
     if (Dropped(headers, plan.kind, record)) return;
     std::string mended(bytes, layout.size);
     for (const FieldLayout& field : layout.fields) {
@@ -102,6 +84,15 @@ StoreStatus Rewrite(const FilePlan& plan, const std::vector<LibraryHeader>& head
   if (!read.ok()) return read;
   if (!written.ok()) return written;
   return replacement.Commit(piece);
+}
+
+// Returns the name of the backup folder for the local time `when`:
+// "quizmora-backup-YYYYMMDD-HHMMSS".
+std::string BackupFolderName(const std::tm& when) {
+  char name[64];
+  std::snprintf(name, sizeof name, "quizmora-backup-%04d%02d%02d-%02d%02d%02d", when.tm_year + 1900,
+                when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
+  return name;
 }
 
 // The folder the files are copied into before they change, made on first
@@ -140,13 +131,11 @@ class Backup {
 // Mends one file under its lock; false after the message when it failed.
 bool RepairFile(FilePlan* plan, const std::vector<LibraryHeader>& headers, bool dryRun, Backup* backup,
                 FileLock* held) {
-  std::unique_ptr<FileLock> own;
-  FileLock* lock = held;
-  if (!lock) {
-    own.reset(new FileLock);
-    const StoreStatus locked = own->Lock(plan->name, false);
+  FileLock own;
+  FileLock* lock = held ? held : &own;
+  if (!held) {
+    const StoreStatus locked = own.Lock(plan->name, false);
     if (!locked.ok()) return Complain(DescribeFailure(locked, plan->name)), false;
-    lock = own.get();
   }
   StoreStatus status = Plan(plan, headers);
   if (status.ok() && plan->changes.empty()) return true;
@@ -155,7 +144,7 @@ bool RepairFile(FilePlan* plan, const std::vector<LibraryHeader>& headers, bool 
     return true;
   }
   if (status.ok()) status = backup->Keep(lock->file(), plan->name);
-  if (status.ok() && plan->tail > 0) status = CutPartialTail(lock->file(), plan->name, plan->recordSize);
+  if (status.ok() && plan->tail > 0) status = CutPartialTail(lock->file(), plan->name, LayoutOf(plan->kind)->size);
   if (status.ok() && plan->rewrite) status = Rewrite(*plan, headers);
   if (!status.ok()) return Complain(DescribeFailure(status, plan->name)), false;
   for (const std::string& change : plan->changes) Say(change);
@@ -163,13 +152,6 @@ bool RepairFile(FilePlan* plan, const std::vector<LibraryHeader>& headers, bool 
 }
 
 }  // namespace
-
-std::string BackupFolderName(const std::tm& when) {
-  char name[64];
-  std::snprintf(name, sizeof name, "quizmora-backup-%04d%02d%02d-%02d%02d%02d", when.tm_year + 1900,
-                when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
-  return name;
-}
 
 int RunRepair(const AdminOptions& options) {
   // The library's lock first: publishing replaces question files under it.

@@ -20,8 +20,4 @@
 // --dry-run the changes are only printed (status kExitDone).
 int RunRepair(const AdminOptions& options);
 
-// Returns the name of the backup folder for the local time `when`:
-// "quizmora-backup-YYYYMMDD-HHMMSS".
-std::string BackupFolderName(const struct tm& when);
-
 #endif  // QUIZMORA_ADMIN_DATA_REPAIR_H_

@@ -21,11 +21,16 @@ namespace {
 // The problems of the subject typed on the command line.
 void CheckSubject(const std::string& subject, std::vector<std::string>* problems) {
   if (TrimBlanks(subject).empty()) problems->push_back("subject is empty");
-  if (subject.size() > kMaxSubjectBytes) {
-    problems->push_back("subject is " + std::to_string(subject.size()) + " bytes long, at most " +
-                        std::to_string(kMaxSubjectBytes) + " are allowed");
-  }
+  if (subject.size() > kMaxSubjectBytes) problems->push_back(TextLengthProblem(subject, "subject", kMaxSubjectBytes));
   if (!IsValidUtf8(subject)) problems->push_back("subject is not valid UTF-8");
+}
+
+// Returns the format a file is read in when --format is not given: "gift"
+// for a name ending in .gift (any case), "aiken" otherwise.
+std::string DefaultPaperFormat(const std::string& file) {
+  std::string tail = file.size() >= 5 ? file.substr(file.size() - 5) : "";
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return tail == ".gift" ? "gift" : "aiken";
 }
 
 // Reads and checks FILE; false (after printing every problem) when the
@@ -37,12 +42,8 @@ bool ReadPaper(const AdminOptions& options, ImportedPaper* paper) {
     Complain(DescribeFailure(read, options.file));
     return false;
   }
-  std::vector<ImportProblem> lineProblems;
-  const std::vector<TextLine> lines = SplitLines(bytes, &lineProblems);
   const std::string format = options.format.empty() ? DefaultPaperFormat(options.file) : options.format;
-  *paper = format == "gift" ? ParseGift(lines) : ParseAiken(lines);
-  paper->problems.insert(paper->problems.begin(), lineProblems.begin(), lineProblems.end());
-  CheckImportedPaper(paper);
+  *paper = ReadImportedPaper(bytes, format == "gift" ? ParseGift : ParseAiken);
   std::vector<std::string> subjectProblems;
   CheckSubject(options.subject, &subjectProblems);
   for (const std::string& problem : subjectProblems) Complain(problem);
@@ -64,12 +65,6 @@ double MinutesFor(const std::string& time, int questions) {
     minutes = minutes * 10 + (c - '0');
   }
   return minutes >= 1 && minutes <= 100000 ? static_cast<double>(minutes) : 0;
-}
-
-std::string DefaultPaperFormat(const std::string& file) {
-  std::string tail = file.size() >= 5 ? file.substr(file.size() - 5) : "";
-  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return tail == ".gift" ? "gift" : "aiken";
 }
 
 int RunImportPaper(const AdminOptions& options) {

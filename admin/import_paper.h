@@ -13,10 +13,6 @@
 // when `time` is none of these.
 double MinutesFor(const std::string& time, int questions);
 
-// Returns the format a file is read in when --format is not given: "gift"
-// for a name ending in .gift (any case), "aiken" otherwise.
-std::string DefaultPaperFormat(const std::string& file);
-
 // Runs the command; returns the exit status.
 int RunImportPaper(const AdminOptions& options);
 

@@ -32,6 +32,15 @@ void CheckImportedPaper(ImportedPaper* paper) {
                    [](const ImportProblem& a, const ImportProblem& b) { return a.line < b.line; });
 }
 
+ImportedPaper ReadImportedPaper(const std::string& bytes, PaperParser parse) {
+  std::vector<ImportProblem> lineProblems;
+  const std::vector<TextLine> lines = SplitLines(bytes, &lineProblems);
+  ImportedPaper paper = parse(lines);
+  paper.problems.insert(paper.problems.begin(), lineProblems.begin(), lineProblems.end());
+  CheckImportedPaper(&paper);
+  return paper;
+}
+
 std::vector<QuestionSkeleton> ToQuestionRecords(const std::vector<ImportedQuestion>& questions) {
   std::vector<QuestionSkeleton> records(questions.size());
   for (size_t i = 0; i < questions.size(); ++i) {

@@ -32,6 +32,15 @@ struct ImportedPaper {
 // order).
 void CheckImportedPaper(ImportedPaper* paper);
 
+// A format's reader: the questions of a file's lines, with the mistakes of
+// the format (ParseAiken, ParseGift).
+using PaperParser = ImportedPaper (*)(const std::vector<TextLine>& lines);
+
+// Reads the file content `bytes` with `parse`: cuts it into lines
+// (SplitLines), reads them, and adds the problems of the lines and those of
+// CheckImportedPaper, every problem in line order.
+ImportedPaper ReadImportedPaper(const std::string& bytes, PaperParser parse);
+
 // The question records of `paper`'s questions, in order.
 std::vector<QuestionSkeleton> ToQuestionRecords(const std::vector<ImportedQuestion>& questions);
 

@@ -26,20 +26,9 @@ struct Case {
   std::vector<Expected> problems;
 };
 
-using Parser = ImportedPaper (*)(const std::vector<TextLine>&);
-
-ImportedPaper Read(Parser parse, const std::string& bytes) {
-  std::vector<ImportProblem> lineProblems;
-  const std::vector<TextLine> lines = SplitLines(bytes, &lineProblems);
-  ImportedPaper paper = parse(lines);
-  paper.problems.insert(paper.problems.begin(), lineProblems.begin(), lineProblems.end());
-  CheckImportedPaper(&paper);
-  return paper;
-}
-
-void RunCases(Parser parse, const std::vector<Case>& cases) {
+void RunCases(PaperParser parse, const std::vector<Case>& cases) {
   for (const Case& c : cases) {
-    const ImportedPaper paper = Read(parse, c.input);
+    const ImportedPaper paper = ReadImportedPaper(c.input, parse);
     EXPECT_EQ(paper.questions.size(), c.questions) << c.name;
     ASSERT_EQ(paper.problems.size(), c.problems.size()) << c.name << ": first problem "
                                                         << (paper.problems.empty() ? "" : paper.problems[0].message);
@@ -79,7 +68,7 @@ TEST(AikenFormat, ReadsGoodFilesAndNamesEveryMistakeWithItsLine) {
   // A NUL cannot sit in a literal above: it would end the text.
   RunCases(ParseAiken, {{"NUL byte", std::string("Q\nA. a\0b\nB. b\nC. c\nD. d\nANSWER: A\n", 33), 1, {{2, "NUL byte"}}}});
 
-  const ImportedPaper paper = Read(ParseAiken, q);
+  const ImportedPaper paper = ReadImportedPaper(q, ParseAiken);
   ASSERT_EQ(paper.questions.size(), 1u);
   const ImportedQuestion& read = paper.questions[0];
   EXPECT_EQ(read.text, "What is 2 + 2?");
@@ -109,8 +98,8 @@ TEST(GiftFormat, ReadsGoodFilesAndNamesEveryMistakeWithItsLine) {
       {"empty question text", "::T:: {~a =b ~c ~d}\n", 1, {{1, "question text is empty"}}},
   });
 
-  const ImportedPaper paper =
-      Read(ParseGift, "::t:: 1\\+1 \\= 2\\n\\{really\\}\\: {\n~no\\#1 #wrong\n=yes \\~ sure\n~a\\\\b\n~x}\n");
+  const ImportedPaper paper = ReadImportedPaper(
+      "::t:: 1\\+1 \\= 2\\n\\{really\\}\\: {\n~no\\#1 #wrong\n=yes \\~ sure\n~a\\\\b\n~x}\n", ParseGift);
   ASSERT_TRUE(paper.problems.empty()) << paper.problems[0].message;
   const ImportedQuestion& read = paper.questions[0];
   EXPECT_EQ(read.text, "1+1 = 2 {really}:");
@@ -152,10 +141,10 @@ TEST(PaperFormats, WrittenTextReadsBackToTheSameTexts) {
   plain.correct = 4;
   const std::vector<ImportedQuestion> questions = {awkward, plain};
 
-  const std::pair<Parser, std::string> formats[] = {{ParseGift, WriteGift(questions)},
+  const std::pair<PaperParser, std::string> formats[] = {{ParseGift, WriteGift(questions)},
                                                     {ParseAiken, WriteAiken(questions)}};
   for (const auto& format : formats) {
-    const ImportedPaper back = Read(format.first, format.second);
+    const ImportedPaper back = ReadImportedPaper(format.second, format.first);
     ASSERT_TRUE(back.problems.empty()) << back.problems[0].line << ": " << back.problems[0].message << "\n"
                                        << format.second;
     ASSERT_EQ(back.questions.size(), 2u);

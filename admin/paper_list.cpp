@@ -27,12 +27,8 @@ std::string StoredDate(const PaperSkeleton& header) {
   return TextField(record, *FindField(PaperLayout(), "dateAttempted"));
 }
 
-}  // namespace
-
-std::string QuestionFileOf(PaperSkeleton& header) {
-  return QuestionFileName(header.setsubjectName(), header.setPaperLevel(), header.setCandiNames());
-}
-
+// What `papers` says of a header's question file: "whole" (whole records,
+// as many as the header's count), "missing", or "damaged".
 std::string QuestionFileState(PaperSkeleton& header) {
   uint64_t size = 0;
   const StoreStatus sized = DataFileSize(QuestionFileOf(header), &size);
@@ -40,6 +36,12 @@ std::string QuestionFileState(PaperSkeleton& header) {
   const bool whole = size % kQuestionRecordSize == 0 &&
                      size / kQuestionRecordSize == static_cast<uint64_t>(header.setTotalQuestions());
   return whole ? "whole" : "damaged";
+}
+
+}  // namespace
+
+std::string QuestionFileOf(PaperSkeleton& header) {
+  return QuestionFileName(header.setsubjectName(), header.setPaperLevel(), header.setCandiNames());
 }
 
 StoreStatus FindPaper(long number, PaperSkeleton* header, bool* found) {

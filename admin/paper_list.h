@@ -14,10 +14,6 @@
 // composes it.
 std::string QuestionFileOf(PaperSkeleton& header);
 
-// What `papers` says of a header's question file: "whole" (whole records,
-// as many as the header's count), "missing", or "damaged".
-std::string QuestionFileState(PaperSkeleton& header);
-
 // Puts header `number` (from 1) of the library into *header. *found is
 // false when the library has fewer headers (or none: a missing library is
 // an empty one).

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "admin/data_folder.h"
 #include "admin/paper_text.h"
 #include "records/record_layout.h"
 
@@ -12,12 +13,6 @@ namespace {
 
 // The field called `name` of a candidate record, looked up once per name.
 const FieldLayout& Field(const char* name) { return *FindField(CandidateLayout(), name); }
-
-// The stored text of `field` in a candidate record.
-std::string Text(const char* bytes, const FieldLayout& field) {
-  const char* start = bytes + field.offset;
-  return std::string(start, strnlen(start, field.width - 1));
-}
 
 // Reads 1 or 2 digits of `text` at *at into *value.
 bool Digits(const std::string& text, size_t* at, size_t most, int* value) {
@@ -107,17 +102,17 @@ ResultRow RowFromRecord(long number, const char* bytes) {
   static const FieldLayout& contact = Field("contact");
   ResultRow row;
   row.number = number;
-  row.name = Text(bytes, name);
-  row.id = Text(bytes, id);
-  row.subject = Text(bytes, subject);
+  row.name = StoredText(bytes, name);
+  row.id = StoredText(bytes, id);
+  row.subject = StoredText(bytes, subject);
   row.score = DecodeDouble(bytes + score.offset);
   row.timeTaken = DecodeDouble(bytes + timeTaken.offset);
-  row.date = Text(bytes, date);
-  row.time = Text(bytes, time);
-  row.level = Text(bytes, level);
-  row.country = Text(bytes, country);
-  row.email = Text(bytes, email);
-  row.contact = Text(bytes, contact);
+  row.date = StoredText(bytes, date);
+  row.time = StoredText(bytes, time);
+  row.level = StoredText(bytes, level);
+  row.country = StoredText(bytes, country);
+  row.email = StoredText(bytes, email);
+  row.contact = StoredText(bytes, contact);
   return row;
 }
 

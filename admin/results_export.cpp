@@ -8,7 +8,7 @@
 #include "admin/result_rows.h"
 #include "records/candidate_skeleton.h"
 #include "records/data_files.h"
-#include "records/store.h"
+#include "records/whole_files.h"
 
 int RunExportResults(const AdminOptions& options) {
   const bool json = options.format == "jsonl";
@@ -21,18 +21,12 @@ int RunExportResults(const AdminOptions& options) {
   if (options.bom) out.Write("\xEF\xBB\xBF");
   if (!json) out.Write(CsvHeader());
 
-  RecordReader reader(kCandidateRecordSize);
-  bool created = false;
-  StoreStatus read = reader.Open(CandiDatefilex, WhenMissing::kFail, &created);
-  const char* bytes = nullptr;
-  long number = 0;
-  while (read.ok() && reader.Next(&bytes)) {
-    ++number;
-    if (options.hasCandidate && !AccountHasId(bytes, options.candidate.c_str())) continue;
+  const auto write = [&](long number, const char* bytes) {
+    if (options.hasCandidate && !AccountHasId(bytes, options.candidate.c_str())) return;
     const ResultRow row = RowFromRecord(number, bytes);
     out.Write(json ? JsonLine(row) : CsvRow(row));
-  }
-  if (read.ok()) read = reader.status();
+  };
+  const StoreStatus read = ScanRecordBytes(CandiDatefilex, kCandidateRecordSize, nullptr, write);
   if (!read.ok() && read.error != ENOENT) {
     // A file replaced by -o keeps its old content: the new one is not whole.
     Complain(DescribeFailure(read, CandiDatefilex));

@@ -32,8 +32,8 @@ int ReadPassword(const std::string& id, bool fromStdin, std::string* password) {
   return kExitUsage;
 }
 
-}  // namespace
-
+// Returns the password `text` stands for (blanks around it allowed), or 0
+// when it is not a whole number from 1 to 9000000.
 int PasswordValue(const std::string& text) {
   const std::string digits = TrimBlanks(text);
   if (digits.empty() || digits.size() > 7) return 0;  // 9000000 has seven digits
@@ -44,6 +44,8 @@ int PasswordValue(const std::string& text) {
   }
   return value <= 9000000 ? value : 0;
 }
+
+}  // namespace
 
 int LogInTutor(const std::string& id, bool fromStdin, TutorSkeleton* tutor) {
   std::string password;

@@ -17,8 +17,4 @@
 // tutor is registered.
 int LogInTutor(const std::string& id, bool fromStdin, TutorSkeleton* tutor);
 
-// Returns the password `text` stands for (blanks around it allowed), or 0
-// when it is not a whole number from 1 to 9000000.
-int PasswordValue(const std::string& text);
-
 #endif  // QUIZMORA_ADMIN_TUTOR_LOGIN_H_

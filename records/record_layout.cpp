@@ -58,8 +58,8 @@ std::string TextField(const std::string& record, const FieldLayout& field) {
   return std::string(start, strnlen(start, field.width));
 }
 
-bool TextTerminated(const std::string& record, const FieldLayout& field) {
-  return std::memchr(record.data() + field.offset, '\0', field.width) != nullptr;
+bool TextTerminated(const char* record, const FieldLayout& field) {
+  return std::memchr(record + field.offset, '\0', field.width) != nullptr;
 }
 
 int32_t Int32Field(const std::string& record, const FieldLayout& field) {

@@ -90,7 +90,7 @@ std::vector<FieldLayout> LayoutsOf(const std::vector<FieldBinding<R>>& fields) {
 // width when it has none).
 std::string TextField(const std::string& record, const FieldLayout& field);
 // True when the text of `field` has a NUL within its width.
-bool TextTerminated(const std::string& record, const FieldLayout& field);
+bool TextTerminated(const char* record, const FieldLayout& field);
 int32_t Int32Field(const std::string& record, const FieldLayout& field);
 double DoubleField(const std::string& record, const FieldLayout& field);
 
