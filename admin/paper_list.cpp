@@ -23,8 +23,8 @@ std::string Column(const std::string& text) {
 }
 
 std::string StoredDate(const PaperSkeleton& header) {
-  std::string record = EncodeRecord(header);
-  return TextField(record, *FindField(PaperLayout(), "dateAttempted"));
+  const std::string record = EncodeRecord(header);
+  return TextField(record.data(), *FindField(PaperLayout(), "dateAttempted"));
 }
 
 // What `papers` says of a header's question file: "whole" (whole records,

@@ -53,21 +53,13 @@ const FieldLayout* FindField(const RecordLayout& layout, const char* name) {
   return nullptr;
 }
 
-std::string TextField(const std::string& record, const FieldLayout& field) {
-  const char* start = record.data() + field.offset;
+std::string TextField(const char* record, const FieldLayout& field) {
+  const char* start = record + field.offset;
   return std::string(start, strnlen(start, field.width));
 }
 
 bool TextTerminated(const char* record, const FieldLayout& field) {
   return std::memchr(record + field.offset, '\0', field.width) != nullptr;
-}
-
-int32_t Int32Field(const std::string& record, const FieldLayout& field) {
-  return DecodeFixed32(record.data() + field.offset);
-}
-
-double DoubleField(const std::string& record, const FieldLayout& field) {
-  return DecodeDouble(record.data() + field.offset);
 }
 
 std::string RecordBytes(const RecordLayout& layout, const std::vector<FieldValue>& values) {

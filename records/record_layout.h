@@ -88,11 +88,9 @@ std::vector<FieldLayout> LayoutsOf(const std::vector<FieldBinding<R>>& fields) {
 
 // Returns the text of `field` in `record` (up to its first NUL, or the whole
 // width when it has none).
-std::string TextField(const std::string& record, const FieldLayout& field);
+std::string TextField(const char* record, const FieldLayout& field);
 // True when the text of `field` has a NUL within its width.
 bool TextTerminated(const char* record, const FieldLayout& field);
-int32_t Int32Field(const std::string& record, const FieldLayout& field);
-double DoubleField(const std::string& record, const FieldLayout& field);
 
 // Returns a record of `layout` whose fields named in `texts` and `numbers`
 // hold those values and every other byte is zero. A name the layout does

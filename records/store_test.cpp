@@ -103,7 +103,7 @@ TEST(Store, ClashUnderTheLockAppendsNothing) {
   dir.write("accDataCdata.abcdAcc", record("A1") + record("B2"));
   const FieldLayout* id = FindField(CandidateLayout(), "IDNumber");
   auto sameId = [id](const std::string& wanted) {
-    return [id, wanted](const char* r) { return TextField(std::string(r, kSize), *id) == wanted; };
+    return [id, wanted](const char* r) { return TextField(r, *id) == wanted; };
   };
   bool clashed = false;
   ASSERT_TRUE(AppendRecords(path, record("B2"), kSize, sameId("B2"), &clashed).ok());
