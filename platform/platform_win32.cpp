@@ -51,21 +51,33 @@ std::wstring Wide(const std::string& text) {
   return std::wstring(text.begin(), text.end());
 }
 
-// The long form of a path ("\\\\?\\C:\\..."), which lifts the limit of 260
-// characters on a whole path: a folder deep in a user's profile plus a
-// name of 255 composed characters would pass it. Shorter paths stay as
-// they are.
-std::wstring LongForm(const std::wstring& path) {
-  if (path.compare(0, 4, L"\\\\?\\") == 0) return path;
+// The whole path `path` stands for (made absolute by the system), or an
+// empty text when the system cannot make it.
+std::wstring FullPath(const std::wstring& path) {
   const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return path;
+  if (size == 0) return std::wstring();
   std::wstring full(size, L'\0');
   const DWORD length = ::GetFullPathNameW(path.c_str(), size, &full[0], nullptr);
-  if (length == 0 || length >= size) return path;
+  if (length == 0 || length >= size) return std::wstring();
   full.resize(length);
-  if (full.size() < MAX_PATH - 12) return path;
+  return full;
+}
+
+// The long form ("\\\\?\\C:\\...") of a whole path.
+std::wstring WithLongPrefix(const std::wstring& full) {
+  if (full.compare(0, 4, L"\\\\?\\") == 0) return full;
   if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
   return L"\\\\?\\" + full;
+}
+
+// The long form of a path, which lifts the limit of 260 characters on a
+// whole path: a folder deep in a user's profile plus a name of 255
+// composed characters would pass it. Shorter paths stay as they are.
+std::wstring LongForm(const std::wstring& path) {
+  if (path.compare(0, 4, L"\\\\?\\") == 0) return path;
+  const std::wstring full = FullPath(path);
+  if (full.empty() || full.size() < MAX_PATH - 12) return path;
+  return WithLongPrefix(full);
 }
 
 std::wstring SystemPath(const std::string& path) { return LongForm(Wide(path)); }
@@ -353,19 +365,9 @@ constexpr DWORD kRenamePosixSemantics = 0x2;
 // file), which a plain MoveFileExW refuses. Windows 10 (1607) and later.
 bool RenameLikePosix(const std::wstring& from, const std::wstring& to) {
   // The new name goes to the system whole: always the long form.
-  const DWORD size = ::GetFullPathNameW(to.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return false;
-  std::wstring target(size, L'\0');
-  const DWORD length = ::GetFullPathNameW(to.c_str(), size, &target[0], nullptr);
-  if (length == 0 || length >= size) return false;
-  target.resize(length);
-  if (target.compare(0, 4, L"\\\\?\\") == 0) {
-    // already in the long form
-  } else if (target.compare(0, 2, L"\\\\") == 0) {
-    target = L"\\\\?\\UNC\\" + target.substr(2);
-  } else {
-    target = L"\\\\?\\" + target;
-  }
+  const std::wstring full = FullPath(to);
+  if (full.empty()) return false;
+  const std::wstring target = WithLongPrefix(full);
   const HANDLE source = ::CreateFileW(from.c_str(), DELETE | SYNCHRONIZE, kShareAll, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (source == INVALID_HANDLE_VALUE) return false;
