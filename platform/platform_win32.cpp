@@ -140,8 +140,12 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 // The lock is one byte far beyond any data: Windows' byte-range locks are
 // mandatory, and a lock on the data itself would stop every other reader.
-constexpr DWORD kLockOffsetLow = 0x00000000;
-constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
+OVERLAPPED LockPosition() {
+  OVERLAPPED at = {};
+  at.Offset = 0x00000000;
+  at.OffsetHigh = 0x7FFFFFFF;
+  return at;
+}
 
 bool Seek(HANDLE h, LONGLONG offset, DWORD from, LONGLONG* result) {
   LARGE_INTEGER to, now;
@@ -257,9 +261,7 @@ Status File::LockExclusive(int timeout_ms) {
   const ULONGLONG deadline = ::GetTickCount64() + static_cast<ULONGLONG>(timeout_ms < 0 ? 0 : timeout_ms);
   DWORD pause = 1;
   for (;;) {
-    OVERLAPPED at = {};
-    at.Offset = kLockOffsetLow;
-    at.OffsetHigh = kLockOffsetHigh;
+    OVERLAPPED at = LockPosition();
     if (::LockFileEx(HandleOf(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
       return Status::Ok();
     }
@@ -296,9 +298,7 @@ Status File::Close() {
   handle_ = kClosed;
   // Windows frees the locks of a closed handle only some time later; they
   // are released at once (a handle holding none fails here harmlessly).
-  OVERLAPPED at = {};
-  at.Offset = kLockOffsetLow;
-  at.OffsetHigh = kLockOffsetHigh;
+  OVERLAPPED at = LockPosition();
   ::UnlockFileEx(h, 0, 1, 0, &at);
   if (!::CloseHandle(h)) return LastError();
   return Status::Ok();
@@ -477,8 +477,17 @@ BOOL WINAPI OnConsoleControl(DWORD) {
 
 void RestoreAtExit() { RestoreTerminal(); }
 
-// Puts back the input mode a pause changed (safe from the control handler's
-// thread: only one of them does it).
+// Switches the console input `h` from `mode` to `changed`, keeping `mode`
+// for RestoreKeyInput to put back.
+void ChangeInputMode(HANDLE h, DWORD mode, DWORD changed) {
+  console.key_input = h;
+  console.saved_input_mode = mode;
+  ::InterlockedExchange(&console.input_mode_changed, 1);
+  ::SetConsoleMode(h, changed);
+}
+
+// Puts back the input mode a pause or a hidden read changed (safe from the
+// control handler's thread: only one of them does it).
 void RestoreKeyInput() {
   if (::InterlockedExchange(&console.input_mode_changed, 0)) {
     ::SetConsoleMode(console.key_input, console.saved_input_mode);
@@ -595,10 +604,7 @@ bool WaitForKey(int fd) {
   const HANDLE h = HandleOfDescriptor(fd);
   DWORD mode;
   if (!::GetConsoleMode(h, &mode)) return false;
-  console.key_input = h;
-  console.saved_input_mode = mode;
-  ::InterlockedExchange(&console.input_mode_changed, 1);
-  ::SetConsoleMode(h, (mode & ~(ENABLE_LINE_INPUT | ENABLE_ECHO_INPUT)) | ENABLE_PROCESSED_INPUT);
+  ChangeInputMode(h, mode, (mode & ~(ENABLE_LINE_INPUT | ENABLE_ECHO_INPUT)) | ENABLE_PROCESSED_INPUT);
   bool pressed = false;
   for (;;) {
     INPUT_RECORD event;
@@ -623,10 +629,7 @@ HiddenLine ReadHiddenLine(const std::string& prompt, std::string* line) {
   if (!IsConsole(h) || !::GetConsoleMode(h, &mode)) return HiddenLine::kNoTerminal;
   std::fwrite(prompt.data(), 1, prompt.size(), stderr);
   std::fflush(stderr);
-  console.key_input = h;
-  console.saved_input_mode = mode;
-  ::InterlockedExchange(&console.input_mode_changed, 1);
-  ::SetConsoleMode(h, (mode & ~ENABLE_ECHO_INPUT) | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT);
+  ChangeInputMode(h, mode, (mode & ~ENABLE_ECHO_INPUT) | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT);
   HiddenLine outcome = HiddenLine::kEnded;
   char buffer[4096];
   for (;;) {
