@@ -4,21 +4,10 @@
 
 #include <cstdlib>
 
+#include "platform/pinned_clock.h"
 #include "tests/console_capture.h"
 
 namespace {
-
-std::tm at(int year, int month, int day, int weekday, int hour, int minute, int second) {
-  std::tm t{};
-  t.tm_year = year - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_wday = weekday;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
-  return t;
-}
 
 struct FixedClock {
   explicit FixedClock(const std::tm& t) { setLocalTimeForTesting(&t); }
@@ -28,29 +17,29 @@ struct FixedClock {
 }  // namespace
 
 TEST(Calendar, DateAndTimeHaveNoLeadingZeros) {
-  FixedClock clock(at(2026, 12, 7, 1, 9, 5, 7));
+  FixedClock clock(MomentOf(2026, 12, 7, 9, 5, 7));
   EXPECT_STREQ(dateOfToday(), "7/12/2026 | Monday");
   EXPECT_STREQ(currentTime(), "9:5:7");
 }
 
 TEST(Calendar, LongestTextsFit) {
-  FixedClock clock(at(2026, 12, 30, 3, 23, 59, 59));
+  FixedClock clock(MomentOf(2026, 12, 30, 23, 59, 59));
   EXPECT_STREQ(dateOfToday(), "30/12/2026 | Wednesday");
   EXPECT_STREQ(currentTime(), "23:59:59");
 }
 
 TEST(Calendar, FirstOfTheMonth) {
-  FixedClock clock(at(2026, 3, 1, 0, 0, 0, 0));
+  FixedClock clock(MomentOf(2026, 3, 1, 0, 0, 0));
   EXPECT_STREQ(dateOfToday(), "1/3/2026 | Sunday");
 }
 
 TEST(Calendar, SecondCallReplacesTheFirstText) {
   char* first;
   {
-    FixedClock clock(at(2026, 3, 25, 3, 0, 0, 0));
+    FixedClock clock(MomentOf(2026, 3, 25, 0, 0, 0));
     first = dateOfToday();
   }
-  FixedClock clock(at(2026, 3, 26, 4, 0, 0, 0));
+  FixedClock clock(MomentOf(2026, 3, 26, 0, 0, 0));
   EXPECT_EQ(dateOfToday(), first);
   EXPECT_STREQ(first, "26/3/2026 | Thursday");
 }
@@ -68,7 +57,7 @@ TEST(Calendar, PhraseFollowsTheHour) {
 }
 
 TEST(Calendar, GreetingLineUsesNameAndPhrase) {
-  FixedClock clock(at(2026, 12, 7, 1, 14, 59, 30));
+  FixedClock clock(MomentOf(2026, 12, 7, 14, 59, 30));
   ConsoleCapture console("");
   greetings("Jane Doe");
   const std::string out = console.out();

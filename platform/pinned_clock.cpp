@@ -32,17 +32,7 @@ int Weekday(int year, int month, int day) {
 
 }  // namespace
 
-bool ParseMoment(const char* text, std::tm* moment) {
-  if (!text) return false;
-  const char* p = text;
-  int year, month, day, hour, minute, second;
-  const bool read = ReadNumber(p, 4, &year) && Expect(p, '-') && ReadNumber(p, 2, &month) && Expect(p, '-') &&
-                    ReadNumber(p, 2, &day) && Expect(p, ' ') && ReadNumber(p, 2, &hour) && Expect(p, ':') &&
-                    ReadNumber(p, 2, &minute) && Expect(p, ':') && ReadNumber(p, 2, &second) && *p == '\0';
-  if (!read || year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour > 23 ||
-      minute > 59 || second > 59) {
-    return false;
-  }
+std::tm MomentOf(int year, int month, int day, int hour, int minute, int second) {
   std::tm t{};
   t.tm_year = year - 1900;
   t.tm_mon = month - 1;
@@ -54,7 +44,21 @@ bool ParseMoment(const char* text, std::tm* moment) {
   t.tm_yday = day - 1;
   for (int m = 1; m < month; ++m) t.tm_yday += DaysInMonth(year, m);
   t.tm_isdst = 0;
-  *moment = t;
+  return t;
+}
+
+bool ParseMoment(const char* text, std::tm* moment) {
+  if (!text) return false;
+  const char* p = text;
+  int year, month, day, hour, minute, second;
+  const bool read = ReadNumber(p, 4, &year) && Expect(p, '-') && ReadNumber(p, 2, &month) && Expect(p, '-') &&
+                    ReadNumber(p, 2, &day) && Expect(p, ' ') && ReadNumber(p, 2, &hour) && Expect(p, ':') &&
+                    ReadNumber(p, 2, &minute) && Expect(p, ':') && ReadNumber(p, 2, &second) && *p == '\0';
+  if (!read || year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour > 23 ||
+      minute > 59 || second > 59) {
+    return false;
+  }
+  *moment = MomentOf(year, month, day, hour, minute, second);
   return true;
 }
 

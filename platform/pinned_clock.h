@@ -8,6 +8,10 @@
 // time is that moment and the elapsed-time clock stands still, so two runs
 // of the same script print and store the same bytes.
 
+// Returns the moment of that date and time, with its weekday and day of the
+// year; month is 1 to 12. The date must exist.
+std::tm MomentOf(int year, int month, int day, int hour, int minute, int second);
+
 // Reads "YYYY-MM-DD HH:MM:SS" into *moment (with its weekday and day of the
 // year). Returns false, leaving *moment alone, for any other text or a date
 // that does not exist.

@@ -224,10 +224,34 @@ bool WritableOrMissing(const std::string& path) {
 
 namespace {
 
-// Terminal settings to put back if a signal arrives during a pause.
+// The terminal's mode before a pause or a hidden read changed it, for every
+// way out to put back: the normal return, the end of the program and the
+// signals that end it.
 struct termios saved_termios;
 int termios_fd = -1;
 volatile sig_atomic_t termios_changed = 0;
+
+// Keeps the present mode of the terminal `fd` to put back; false when it
+// has none (not a terminal).
+bool SaveTerminalMode(int fd) {
+  if (::tcgetattr(fd, &saved_termios) != 0) return false;
+  termios_fd = fd;
+  return true;
+}
+
+// Switches the saved terminal to `mode`, applied at `when` (TCSANOW, ...).
+void ChangeTerminalMode(const struct termios& mode, int when) {
+  termios_changed = 1;
+  ::tcsetattr(termios_fd, when, &mode);
+}
+
+// Puts the saved mode back, if it was changed, at `when`.
+void PutBackTerminalMode(int when) {
+  if (termios_changed) {
+    ::tcsetattr(termios_fd, when, &saved_termios);
+    termios_changed = 0;
+  }
+}
 
 // Puts the terminal back before the default action of the signal ends the
 // program (Ctrl-C during a pause, say).
@@ -271,16 +295,12 @@ long ReadInput(int fd, char* dst, size_t n) {
 // the program restore the settings first.
 bool WaitForKey(int fd) {
   InstallSignalHandlers();
-  struct termios raw;
-  termios_fd = fd;
-  const bool have_termios = ::tcgetattr(fd, &saved_termios) == 0;
-  if (have_termios) {
-    raw = saved_termios;
+  if (SaveTerminalMode(fd)) {
+    struct termios raw = saved_termios;
     raw.c_lflag &= ~(ICANON | ECHO);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
-    termios_changed = 1;
-    ::tcsetattr(fd, TCSANOW, &raw);
+    ChangeTerminalMode(raw, TCSANOW);
   }
   char key;
   ssize_t n;
@@ -295,12 +315,7 @@ void DiscardTypeAhead(int fd) { ::tcflush(fd, TCIFLUSH); }
 
 void ClearTerminal() { std::cout << "\x1b[H\x1b[2J"; }
 
-void RestoreTerminal() {
-  if (termios_changed) {
-    ::tcsetattr(termios_fd, TCSANOW, &saved_termios);
-    termios_changed = 0;
-  }
-}
+void RestoreTerminal() { PutBackTerminalMode(TCSANOW); }
 
 // ---- Clock ------------------------------------------------------------------
 
@@ -320,38 +335,22 @@ std::tm LocalTimeNow() {
 
 void MakeNameSafeForSystem(std::string*) {}
 
-namespace {
-
-// The terminal's mode before a hidden read, for the signal handler to put
-// back before the signal ends the program.
-struct termios hiddenSaved;
-
-void RestoreAfterSignal(int sig) {
-  ::tcsetattr(STDIN_FILENO, TCSANOW, &hiddenSaved);
-  ::signal(sig, SIG_DFL);
-  ::raise(sig);
-}
-
-}  // namespace
-
+// Echo off for one line, the signals that end the program putting the mode
+// back first, as for a pause.
 HiddenLine ReadHiddenLine(const std::string& prompt, std::string* line) {
   line->clear();
-  if (!::isatty(STDIN_FILENO) || ::tcgetattr(STDIN_FILENO, &hiddenSaved) != 0) return HiddenLine::kNoTerminal;
+  if (!::isatty(STDIN_FILENO) || !SaveTerminalMode(STDIN_FILENO)) return HiddenLine::kNoTerminal;
   for (size_t done = 0; done < prompt.size();) {
     const ssize_t n = ::write(STDERR_FILENO, prompt.data() + done, prompt.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     done += static_cast<size_t>(n);
   }
-  struct sigaction restore = {}, oldInt = {}, oldTerm = {}, oldHup = {};
-  restore.sa_handler = RestoreAfterSignal;
-  ::sigaction(SIGINT, &restore, &oldInt);
-  ::sigaction(SIGTERM, &restore, &oldTerm);
-  ::sigaction(SIGHUP, &restore, &oldHup);
-  struct termios hidden = hiddenSaved;
+  InstallSignalHandlers();
+  struct termios hidden = saved_termios;
   hidden.c_lflag &= ~static_cast<tcflag_t>(ECHO);
   hidden.c_lflag |= ECHONL;  // the Enter still moves to a new line
-  ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+  ChangeTerminalMode(hidden, TCSAFLUSH);
   HiddenLine outcome = HiddenLine::kEnded;
   for (;;) {
     char c = 0;
@@ -364,10 +363,7 @@ HiddenLine ReadHiddenLine(const std::string& prompt, std::string* line) {
     }
     *line += c;
   }
-  ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &hiddenSaved);
-  ::sigaction(SIGINT, &oldInt, nullptr);
-  ::sigaction(SIGTERM, &oldTerm, nullptr);
-  ::sigaction(SIGHUP, &oldHup, nullptr);
+  PutBackTerminalMode(TCSAFLUSH);
   return outcome;
 }
 

@@ -51,21 +51,33 @@ std::wstring Wide(const std::string& text) {
   return std::wstring(text.begin(), text.end());
 }
 
-// The long form of a path ("\\\\?\\C:\\..."), which lifts the limit of 260
-// characters on a whole path: a folder deep in a user's profile plus a
-// name of 255 composed characters would pass it. Shorter paths stay as
-// they are.
-std::wstring LongForm(const std::wstring& path) {
-  if (path.compare(0, 4, L"\\\\?\\") == 0) return path;
+// The whole path `path` stands for (made absolute by the system), or an
+// empty text when the system cannot make it.
+std::wstring FullPath(const std::wstring& path) {
   const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return path;
+  if (size == 0) return std::wstring();
   std::wstring full(size, L'\0');
   const DWORD length = ::GetFullPathNameW(path.c_str(), size, &full[0], nullptr);
-  if (length == 0 || length >= size) return path;
+  if (length == 0 || length >= size) return std::wstring();
   full.resize(length);
-  if (full.size() < MAX_PATH - 12) return path;
+  return full;
+}
+
+// The long form ("\\\\?\\C:\\...") of a whole path.
+std::wstring WithLongPrefix(const std::wstring& full) {
+  if (full.compare(0, 4, L"\\\\?\\") == 0) return full;
   if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
   return L"\\\\?\\" + full;
+}
+
+// The long form of a path, which lifts the limit of 260 characters on a
+// whole path: a folder deep in a user's profile plus a name of 255
+// composed characters would pass it. Shorter paths stay as they are.
+std::wstring LongForm(const std::wstring& path) {
+  if (path.compare(0, 4, L"\\\\?\\") == 0) return path;
+  const std::wstring full = FullPath(path);
+  if (full.empty() || full.size() < MAX_PATH - 12) return path;
+  return WithLongPrefix(full);
 }
 
 std::wstring SystemPath(const std::string& path) { return LongForm(Wide(path)); }
@@ -128,8 +140,12 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 // The lock is one byte far beyond any data: Windows' byte-range locks are
 // mandatory, and a lock on the data itself would stop every other reader.
-constexpr DWORD kLockOffsetLow = 0x00000000;
-constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
+OVERLAPPED LockPosition() {
+  OVERLAPPED at = {};
+  at.Offset = 0x00000000;
+  at.OffsetHigh = 0x7FFFFFFF;
+  return at;
+}
 
 bool Seek(HANDLE h, LONGLONG offset, DWORD from, LONGLONG* result) {
   LARGE_INTEGER to, now;
@@ -245,9 +261,7 @@ Status File::LockExclusive(int timeout_ms) {
   const ULONGLONG deadline = ::GetTickCount64() + static_cast<ULONGLONG>(timeout_ms < 0 ? 0 : timeout_ms);
   DWORD pause = 1;
   for (;;) {
-    OVERLAPPED at = {};
-    at.Offset = kLockOffsetLow;
-    at.OffsetHigh = kLockOffsetHigh;
+    OVERLAPPED at = LockPosition();
     if (::LockFileEx(HandleOf(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
       return Status::Ok();
     }
@@ -284,9 +298,7 @@ Status File::Close() {
   handle_ = kClosed;
   // Windows frees the locks of a closed handle only some time later; they
   // are released at once (a handle holding none fails here harmlessly).
-  OVERLAPPED at = {};
-  at.Offset = kLockOffsetLow;
-  at.OffsetHigh = kLockOffsetHigh;
+  OVERLAPPED at = LockPosition();
   ::UnlockFileEx(h, 0, 1, 0, &at);
   if (!::CloseHandle(h)) return LastError();
   return Status::Ok();
@@ -353,19 +365,9 @@ constexpr DWORD kRenamePosixSemantics = 0x2;
 // file), which a plain MoveFileExW refuses. Windows 10 (1607) and later.
 bool RenameLikePosix(const std::wstring& from, const std::wstring& to) {
   // The new name goes to the system whole: always the long form.
-  const DWORD size = ::GetFullPathNameW(to.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return false;
-  std::wstring target(size, L'\0');
-  const DWORD length = ::GetFullPathNameW(to.c_str(), size, &target[0], nullptr);
-  if (length == 0 || length >= size) return false;
-  target.resize(length);
-  if (target.compare(0, 4, L"\\\\?\\") == 0) {
-    // already in the long form
-  } else if (target.compare(0, 2, L"\\\\") == 0) {
-    target = L"\\\\?\\UNC\\" + target.substr(2);
-  } else {
-    target = L"\\\\?\\" + target;
-  }
+  const std::wstring full = FullPath(to);
+  if (full.empty()) return false;
+  const std::wstring target = WithLongPrefix(full);
   const HANDLE source = ::CreateFileW(from.c_str(), DELETE | SYNCHRONIZE, kShareAll, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (source == INVALID_HANDLE_VALUE) return false;
@@ -475,8 +477,17 @@ BOOL WINAPI OnConsoleControl(DWORD) {
 
 void RestoreAtExit() { RestoreTerminal(); }
 
-// Puts back the input mode a pause changed (safe from the control handler's
-// thread: only one of them does it).
+// Switches the console input `h` from `mode` to `changed`, keeping `mode`
+// for RestoreKeyInput to put back.
+void ChangeInputMode(HANDLE h, DWORD mode, DWORD changed) {
+  console.key_input = h;
+  console.saved_input_mode = mode;
+  ::InterlockedExchange(&console.input_mode_changed, 1);
+  ::SetConsoleMode(h, changed);
+}
+
+// Puts back the input mode a pause or a hidden read changed (safe from the
+// control handler's thread: only one of them does it).
 void RestoreKeyInput() {
   if (::InterlockedExchange(&console.input_mode_changed, 0)) {
     ::SetConsoleMode(console.key_input, console.saved_input_mode);
@@ -593,10 +604,7 @@ bool WaitForKey(int fd) {
   const HANDLE h = HandleOfDescriptor(fd);
   DWORD mode;
   if (!::GetConsoleMode(h, &mode)) return false;
-  console.key_input = h;
-  console.saved_input_mode = mode;
-  ::InterlockedExchange(&console.input_mode_changed, 1);
-  ::SetConsoleMode(h, (mode & ~(ENABLE_LINE_INPUT | ENABLE_ECHO_INPUT)) | ENABLE_PROCESSED_INPUT);
+  ChangeInputMode(h, mode, (mode & ~(ENABLE_LINE_INPUT | ENABLE_ECHO_INPUT)) | ENABLE_PROCESSED_INPUT);
   bool pressed = false;
   for (;;) {
     INPUT_RECORD event;
@@ -621,10 +629,7 @@ HiddenLine ReadHiddenLine(const std::string& prompt, std::string* line) {
   if (!IsConsole(h) || !::GetConsoleMode(h, &mode)) return HiddenLine::kNoTerminal;
   std::fwrite(prompt.data(), 1, prompt.size(), stderr);
   std::fflush(stderr);
-  console.key_input = h;
-  console.saved_input_mode = mode;
-  ::InterlockedExchange(&console.input_mode_changed, 1);
-  ::SetConsoleMode(h, (mode & ~ENABLE_ECHO_INPUT) | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT);
+  ChangeInputMode(h, mode, (mode & ~ENABLE_ECHO_INPUT) | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT);
   HiddenLine outcome = HiddenLine::kEnded;
   char buffer[4096];
   for (;;) {

@@ -29,10 +29,10 @@ void AppendNamePart(std::string& name, const char* part, size_t max_length) {
 }
 
 // The system's own rules come last (on Windows a device name gets a '_' in
-// front), then the cut, so the name always fits.
-std::string FinishName(std::string name) {
+// front), then the cut, so the name always fits in `max_length` bytes.
+std::string FinishName(std::string name, size_t max_length) {
   platform::MakeNameSafeForSystem(&name);
-  if (name.size() > kMaxFileNameLength) name.resize(kMaxFileNameLength);
+  if (name.size() > max_length) name.resize(max_length);
   return name;
 }
 
@@ -46,7 +46,7 @@ std::string QuestionFileName(const char* subject, const char* level, const char*
   name += '_';
   AppendNamePart(name, author, kMaxFileNameLength);
   name += questionExtension;
-  return FinishName(name);
+  return FinishName(name, kMaxFileNameLength);
 }
 
 char* ComposeQuestionFile(const char* subject, const char* level, const char* author) {
@@ -61,14 +61,13 @@ std::string ResultFileName(const char* id, const char* name) {
   file += '_';
   AppendNamePart(file, name, kMaxFileNameLength);
   file += candidateExtension;
-  return FinishName(file);
+  return FinishName(file, kMaxFileNameLength);
 }
 
 void KeepInWorkingDirectory(char* name, size_t room) {
-  for (char* c = name; *c; ++c) *c = SafeNameChar(*c);
-  std::string safe = name;
-  platform::MakeNameSafeForSystem(&safe);
   if (room == 0) return;
-  if (safe.size() >= room) safe.resize(room - 1);
+  std::string safe;
+  AppendNamePart(safe, name, room - 1);
+  safe = FinishName(safe, room - 1);
   std::memcpy(name, safe.c_str(), safe.size() + 1);
 }
