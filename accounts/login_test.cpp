@@ -12,9 +12,7 @@
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(Login, PasswordIsComparedAsItsLeadingNumber) {
   ScratchDir dir;

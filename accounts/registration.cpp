@@ -41,19 +41,19 @@ const FormTexts kCandidateTexts = {
 };
 
 int enterTutorPassword() {
-  return enterNumber(NumberEntry{
-      "\n\tSet your Password (Easy for you) : ", abcdData.passwordText, kTextLimit, kHighestPassword,
-      nullptr, "\n\tNegatives are not allowed. Only Positive integers are allowed. \n\t",
-      "\n\tThe character/number you have entered is out of range. The range is between 1 and 9000000.\n\n",
-      nullptr, false, true});
+  return enterNumber(
+      NumberEntry{"\n\tSet your Password (Easy for you) : ", abcdData.passwordText, kTextLimit, kHighestPassword,
+                  nullptr, "\n\tNegatives are not allowed. Only Positive integers are allowed. \n\t",
+                  "\n\tThe character/number you have entered is out of range. The range is between 1 and 9000000.\n\n",
+                  nullptr, false, true});
 }
 
 int enterCandidatePassword() {
-  return enterNumber(NumberEntry{
-      "\n Set your Password ( Easy for you , hard for me ) : ", abcdData.passwordText, kTextLimit,
-      kHighestPassword, nullptr, "\n Negatives are not allowed. Only Positive integers are allowed. \n\n",
-      "\nThe character/number you have entered is out of range. The range is between 1 and 9000000.\n\t",
-      nullptr, false, true});
+  return enterNumber(
+      NumberEntry{"\n Set your Password ( Easy for you , hard for me ) : ", abcdData.passwordText, kTextLimit,
+                  kHighestPassword, nullptr, "\n Negatives are not allowed. Only Positive integers are allowed. \n\n",
+                  "\nThe character/number you have entered is out of range. The range is between 1 and 9000000.\n\t",
+                  nullptr, false, true});
 }
 
 // Shows that another account holds the ID just typed (found by the check
@@ -213,8 +213,7 @@ bool noDuplicateIDTUTOR(const char* id) {
 
 bool noDuplicateIDSTUDENT(const char* id) {
   // The candidate side prints nothing when its file is unavailable.
-  const AccountSearch search =
-      FindAccount<CandidateSkeleton>(accountRegFileCandi, id, nullptr);
+  const AccountSearch search = FindAccount<CandidateSkeleton>(accountRegFileCandi, id, nullptr);
   // Pending input is discarded once there is a record to compare with.
   if (search.records > 0) flushInput();
   if (!search.found) return false;

@@ -21,12 +21,13 @@ TEST(RegistrationE2E, ANewAccountCarriesNothingFromEarlierInThePass) {
   // A candidate sits a paper and drops it, logs out and registers anew; a
   // tutor sets a paper, logs out and registers another tutor.
   const std::string script =
-      candidateRegistersAndLogsIn(ann) + scriptLine("R") + scriptLine("1") + scriptLine("") + scriptLine("A") + scriptLine("B") + scriptLine("Q") +
-      scriptLine("T") + scriptLine("R") + scriptLine("Bo Kim") + scriptLine("C2") + scriptLine("Peru") + scriptLine("555") + scriptLine("bo@example.org") +
-      scriptLine("Grade 8") + scriptLine("77") + scriptLine("") + scriptLine("") + scriptLine("P") + tutorLogsIn(jane) +
-      tutorSetsPaper("Physics", sampleQuestions(1)) + scriptLine("V") + scriptLine("R") + scriptLine("Al Roy") + scriptLine("T2") +
-      scriptLine("Chile") + scriptLine("556") + scriptLine("al@example.org") + scriptLine("Hill") + scriptLine("Arts") + scriptLine("Form 4") +
-      scriptLine("88") + scriptLine("");
+      candidateRegistersAndLogsIn(ann) + scriptLine("R") + scriptLine("1") + scriptLine("") + scriptLine("A") +
+      scriptLine("B") + scriptLine("Q") + scriptLine("T") + scriptLine("R") + scriptLine("Bo Kim") + scriptLine("C2") +
+      scriptLine("Peru") + scriptLine("555") + scriptLine("bo@example.org") + scriptLine("Grade 8") + scriptLine("77") +
+      scriptLine("") + scriptLine("") + scriptLine("P") + tutorLogsIn(jane) +
+      tutorSetsPaper("Physics", sampleQuestions(1)) + scriptLine("V") + scriptLine("R") + scriptLine("Al Roy") +
+      scriptLine("T2") + scriptLine("Chile") + scriptLine("556") + scriptLine("al@example.org") + scriptLine("Hill") +
+      scriptLine("Arts") + scriptLine("Form 4") + scriptLine("88") + scriptLine("");
   const ProgramRun run = runProgram(dir, script);
   ASSERT_EQ(run.status, 0) << run.err;
 

@@ -38,12 +38,18 @@ void PasswordOption(CLI::App& command, AdminOptions& options) {
 
 void DeclareImportPaper(CLI::App& command, AdminOptions& options) {
   command.add_option("FILE", options.file, "Aiken or GIFT text file of the questions")->required()->type_name("FILE");
-  command.add_option("--tutor", options.tutor, "ID of the tutor the paper is published for")->required()->type_name("ID");
-  command.add_option("--subject", options.subject, "Subject of the paper (at most 99 bytes)")->required()->type_name("NAME");
+  command.add_option("--tutor", options.tutor, "ID of the tutor the paper is published for")
+      ->required()
+      ->type_name("ID");
+  command.add_option("--subject", options.subject, "Subject of the paper (at most 99 bytes)")
+      ->required()
+      ->type_name("NAME");
   command.add_option("--format", options.format, "Format of FILE (default: gift for a .gift file, aiken otherwise)")
       ->check(CLI::IsMember({"aiken", "gift"}));
-  command.add_option("--time", options.time, "Minutes allowed: y = 2 a question (default), n = 1 a question, "
-                                             "or a whole number from 1 to 100000")
+  command
+      .add_option("--time", options.time,
+                  "Minutes allowed: y = 2 a question (default), n = 1 a question, "
+                  "or a whole number from 1 to 100000")
       ->check(CLI::Validator(
           [](std::string& value) {
             return MinutesFor(value, 1) > 0 ? std::string() : "must be y, n or a whole number from 1 to 100000";
@@ -54,7 +60,9 @@ void DeclareImportPaper(CLI::App& command, AdminOptions& options) {
 }
 
 void DeclareExportPaper(CLI::App& command, AdminOptions& options) {
-  command.add_option("NUMBER", options.number, "Number of the paper, as `papers` lists it")->required()->type_name("NUMBER");
+  command.add_option("NUMBER", options.number, "Number of the paper, as `papers` lists it")
+      ->required()
+      ->type_name("NUMBER");
   command.add_option("--tutor", options.tutor, "ID of the paper's author")->required()->type_name("ID");
   command.add_option("--format", options.format, "Text format (default: aiken)")
       ->check(CLI::IsMember({"aiken", "gift"}));
@@ -95,12 +103,12 @@ const AdminCommand kCommands[] = {
 
 int RunAdmin(int argc, char** argv) {
   AdminOptions options;
-  CLI::App app{"Companion tool of Quizmora: imports and exports papers and results, checks and repairs the data "
-               "files of a folder.",
-               "quizmora-admin"};
+  CLI::App app{
+      "Companion tool of Quizmora: imports and exports papers and results, checks and repairs the data "
+      "files of a folder.",
+      "quizmora-admin"};
   app.set_version_flag("--version", "quizmora-admin " QUIZMORA_VERSION, "Print the version and exit");
-  app.add_option("-C", options.dir, "Work on the data folder DIR (default: the current directory)")
-      ->type_name("DIR");
+  app.add_option("-C", options.dir, "Work on the data folder DIR (default: the current directory)")->type_name("DIR");
   app.require_subcommand(1);
   app.fallthrough();  // -C is taken after the command too
   const AdminCommand* chosen = nullptr;

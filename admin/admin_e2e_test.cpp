@@ -58,8 +58,8 @@ std::map<std::string, std::string> folderContent(const ScratchDir& dir) {
 std::string aikenOf(const std::vector<Question>& questions) {
   std::string text;
   for (const Question& q : questions) {
-    text += q.text + "\nA. " + q.options[0] + "\nB. " + q.options[1] + "\nC. " + q.options[2] + "\nD. " +
-            q.options[3] + "\nANSWER: " + q.correct + "\n\n";
+    text += q.text + "\nA. " + q.options[0] + "\nB. " + q.options[1] + "\nC. " + q.options[2] + "\nD. " + q.options[3] +
+            "\nANSWER: " + q.correct + "\n\n";
   }
   return text;
 }
@@ -67,8 +67,8 @@ std::string aikenOf(const std::vector<Question>& questions) {
 // Imports `file` (already in `dir`) for kTutor with the password on stdin.
 ProgramRun importPaper(const ScratchDir& dir, const std::string& file, const std::string& subject,
                        std::vector<std::string> more = {}) {
-  std::vector<std::string> args = {"import-paper", file, "--tutor", kTutor.id, "--subject", subject,
-                                   "--password-stdin"};
+  std::vector<std::string> args = {"import-paper", file,    "--tutor",         kTutor.id,
+                                   "--subject",    subject, "--password-stdin"};
   args.insert(args.end(), more.begin(), more.end());
   return admin(dir, args, kTutor.password + "\n");
 }
@@ -164,12 +164,12 @@ TEST(AdminTool, ImportedPaperIsPublishedAsTypedAndSatWithTheRightScore) {
 
   // Refusals write nothing at all.
   const auto before = folderContent(dir);
-  const ProgramRun wrongPassword = admin(dir, {"import-paper", "maths.txt", "--tutor", "T1", "--subject", "Maths",
-                                               "--password-stdin"}, "4321\n");
+  const ProgramRun wrongPassword =
+      admin(dir, {"import-paper", "maths.txt", "--tutor", "T1", "--subject", "Maths", "--password-stdin"}, "4321\n");
   EXPECT_EQ(wrongPassword.status, 1);
   EXPECT_EQ(wrongPassword.err, "quizmora-admin: tutor ID or password not recognised\n");
-  const ProgramRun unknown = admin(dir, {"import-paper", "maths.txt", "--tutor", "T9", "--subject", "Maths",
-                                         "--password-stdin"}, "1234\n");
+  const ProgramRun unknown =
+      admin(dir, {"import-paper", "maths.txt", "--tutor", "T9", "--subject", "Maths", "--password-stdin"}, "1234\n");
   EXPECT_EQ(unknown.err, "quizmora-admin: tutor ID or password not recognised\n");
   const ProgramRun bad = importPaper(dir, "bad.txt", "Maths");
   EXPECT_EQ(bad.status, 1);
@@ -196,8 +196,8 @@ TEST(AdminTool, ImportedPaperIsPublishedAsTypedAndSatWithTheRightScore) {
   std::string answers;
   for (const Question& q : questions) answers += q.correct;
   answers[2] = answers[2] == 'A' ? 'B' : 'A';
-  const ProgramRun sat = runProgram(dir, candidateLogsIn(kCandidate) + candidateSitsAndSaves(1, answers) +
-                                             candidateLeaves() + exitProgram());
+  const ProgramRun sat = runProgram(
+      dir, candidateLogsIn(kCandidate) + candidateSitsAndSaves(1, answers) + candidateLeaves() + exitProgram());
   EXPECT_EQ(sat.status, 0);
   std::vector<CandidateSkeleton> results;
   LoadFile<CandidateSkeleton>(dir.file(CandiDatefilex), WhenMissing::kFail, 10, &results);
@@ -224,8 +224,8 @@ TEST(AdminTool, ExportedPapersImportToIdenticalQuestionRecords) {
 
   for (const std::string format : {"aiken", "gift"}) {
     const std::string file = "out." + format;
-    const ProgramRun out = admin(dir, {"export-paper", "1", "--tutor", "T1", "--password-stdin", "--format", format,
-                                       "-o", file}, "1234\n");
+    const ProgramRun out = admin(
+        dir, {"export-paper", "1", "--tutor", "T1", "--password-stdin", "--format", format, "-o", file}, "1234\n");
     ASSERT_EQ(out.status, 0) << out.err;
     const ProgramRun in = importPaper(dir, file, "Again " + format);
     ASSERT_EQ(in.status, 0) << format << ": " << in.err << dir.read(file);
@@ -271,16 +271,16 @@ TEST(AdminTool, ExportedResultsReadBackWithEveryAwkwardText) {
   const auto table = readCsv(text.substr(3));
   ASSERT_EQ(table.size(), 4u) << text;
   EXPECT_EQ(table[0], (std::vector<std::string>{"number", "name", "id", "subject", "score", "time_taken", "date",
-                                                 "weekday", "time", "level", "country", "email", "contact"}));
-  EXPECT_EQ(table[1], (std::vector<std::string>{"1", "Smith, \"Jo\"\nLine two", "C1", "Maths, part 1", "66.66666666666667",
-                                                 "75.5", "2026-12-07", "Monday", "09:05:07", "Grade 9", "", "",
-                                                 "'+254 700"}));
+                                                "weekday", "time", "level", "country", "email", "contact"}));
+  EXPECT_EQ(table[1],
+            (std::vector<std::string>{"1", "Smith, \"Jo\"\nLine two", "C1", "Maths, part 1", "66.66666666666667",
+                                      "75.5", "2026-12-07", "Monday", "09:05:07", "Grade 9", "", "", "'+254 700"}));
   EXPECT_EQ(table[2], (std::vector<std::string>{"2", "'=SUM(A1)", "C2", "Maths, part 1", "100", "12", "not a date", "",
-                                                 "25:00:00", "Grade 9", "", "", "'@home"}));
+                                                "25:00:00", "Grade 9", "", "", "'@home"}));
   // Latin-1 bytes become UTF-8, valid UTF-8 passes; non-finite numbers
   // are empty; 29 February 2027 is no date.
   EXPECT_EQ(table[3], (std::vector<std::string>{"3", "Jos\xC3\xA9 M\xC3\xBCller", "C1", "Maths, part 1", "", "",
-                                                 "29/2/2027 | Monday", "Monday", "", "Grade 9", "", "", "'-1"}));
+                                                "29/2/2027 | Monday", "Monday", "", "Grade 9", "", "", "'-1"}));
 
   const ProgramRun json = admin(dir, {"export-results", "--format", "jsonl", "--candidate", "C1"});
   ASSERT_EQ(json.status, 0) << json.err;
@@ -314,18 +314,18 @@ void addEveryProblem(const ScratchDir& dir) {
   addTutorAccount(dir, kTutor);
   addTutorAccount(dir, kOtherTutor);
   dir.append(accountRegFileTutor, RecordBytes(TutorLayout(), {{"IDNumber", "T1", 0}, {"logInPassword", "", 0}}));
-  dir.append(accountRegFileTutor, RecordBytes(TutorLayout(), {{"IDNumber", "T4", 0},
-                                                              {"candiNames", std::string(100, 'x'), 0},
-                                                              {"logInPassword", "", 5}}));
+  dir.append(accountRegFileTutor,
+             RecordBytes(TutorLayout(),
+                         {{"IDNumber", "T4", 0}, {"candiNames", std::string(100, 'x'), 0}, {"logInPassword", "", 5}}));
   addCandidateAccount(dir, kCandidate);
   dir.write(std::string(accountRegFileCandi) + ".partial", "old");
   addPaper(dir, kTutor, "Maths", sampleQuestions(3));
   addPaper(dir, kTutor, "Maths", sampleQuestions(2));
   std::filesystem::remove(dir.file(addPaper(dir, kOtherTutor, "Physics", sampleQuestions(2))));
   dir.append(addPaper(dir, kTutor, "Chem", sampleQuestions(2)), questionFileBytes(sampleQuestions(1)));
-  dir.append(SubjectFile, RecordBytes(PaperLayout(), {{"subjectName", "Bio", 0},
-                                                      {"candiNames", "Jane Doe", 0},
-                                                      {"paperLevel", "Form 2", 0}}));
+  dir.append(SubjectFile,
+             RecordBytes(PaperLayout(),
+                         {{"subjectName", "Bio", 0}, {"candiNames", "Jane Doe", 0}, {"paperLevel", "Form 2", 0}}));
   dir.write("Old_Form 1_Nobody.abcd", RecordBytes(QuestionLayout(), {{"question", "q", 0}, {"answer", "", 7}}));
   addResult(dir, kCandidate, "Maths", 50, 10);
   dir.append(CandiDatefilex, resultBytes("Ann Lee", "C1", std::nan(""), -1, "7/12/2026 | Monday", "9:5:7"));
@@ -339,25 +339,26 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   addEveryProblem(dir);
   const ProgramRun check = admin(dir, {"check"});
   EXPECT_EQ(check.status, 1);
-  EXPECT_EQ(linesOf(check.out), (std::vector<std::string>{
-      "Old_Form 1_Nobody.abcd: record 1: correct option 7 is outside 1 to 4",
-      "Old_Form 1_Nobody.abcd: no library header names this question file",
-      "accDataCdata.abcdAcc.partial: bytes the store cut from a partial record, kept for a person to look at",
-      "accDataTtor.abcdAcc: record 3: password 0 is outside 1 to 9000000",
-      "accDataTtor.abcdAcc: record 3: ID \"T1\" already registered in record 1",
-      "accDataTtor.abcdAcc: record 4: text field candiNames has no terminating NUL",
-      "candidate.abcddata: record 2: score nan is not a number from 0 to 100",
-      "candidate.abcddata: record 2: time taken -1 is not a number of seconds from 0",
-      "candidate.abcddata: 3 bytes after the last whole record",
-      "subjlib.abcdlib: record 1: superseded by record 2, which names the same question file "
-      "\"Maths_Form 2_Jane Doe.abcd\"",
-      "subjlib.abcdlib: record 3: question file \"Physics_Form 3_Jon Roe.abcd\" is missing",
-      "subjlib.abcdlib: record 4: question count 2 but \"Chem_Form 2_Jane Doe.abcd\" holds 3 whole questions",
-      "subjlib.abcdlib: record 5: question count 0 is outside 1 to 1000",
-      "subjlib.abcdlib: record 5: minutes 0 are not above 0",
-      "subjlib.abcdlib: record 5: question file \"Bio_Form 2_Jane Doe.abcd\" is missing",
-      "15 problems found",
-  }));
+  EXPECT_EQ(linesOf(check.out),
+            (std::vector<std::string>{
+                "Old_Form 1_Nobody.abcd: record 1: correct option 7 is outside 1 to 4",
+                "Old_Form 1_Nobody.abcd: no library header names this question file",
+                "accDataCdata.abcdAcc.partial: bytes the store cut from a partial record, kept for a person to look at",
+                "accDataTtor.abcdAcc: record 3: password 0 is outside 1 to 9000000",
+                "accDataTtor.abcdAcc: record 3: ID \"T1\" already registered in record 1",
+                "accDataTtor.abcdAcc: record 4: text field candiNames has no terminating NUL",
+                "candidate.abcddata: record 2: score nan is not a number from 0 to 100",
+                "candidate.abcddata: record 2: time taken -1 is not a number of seconds from 0",
+                "candidate.abcddata: 3 bytes after the last whole record",
+                "subjlib.abcdlib: record 1: superseded by record 2, which names the same question file "
+                "\"Maths_Form 2_Jane Doe.abcd\"",
+                "subjlib.abcdlib: record 3: question file \"Physics_Form 3_Jon Roe.abcd\" is missing",
+                "subjlib.abcdlib: record 4: question count 2 but \"Chem_Form 2_Jane Doe.abcd\" holds 3 whole questions",
+                "subjlib.abcdlib: record 5: question count 0 is outside 1 to 1000",
+                "subjlib.abcdlib: record 5: minutes 0 are not above 0",
+                "subjlib.abcdlib: record 5: question file \"Bio_Form 2_Jane Doe.abcd\" is missing",
+                "15 problems found",
+            }));
 
   const auto before = folderContent(dir);
   const ProgramRun dry = admin(dir, {"repair", "--dry-run"});

@@ -6,17 +6,17 @@
 // Everything the command line of quizmora-admin can say; each command reads
 // the members its options fill.
 struct AdminOptions {
-  std::string dir;          // -C DIR ("" = the current directory)
-  std::string file;         // import-paper FILE
-  std::string tutor;        // --tutor ID
-  std::string subject;      // --subject NAME
-  std::string format;       // --format ("" = the command's default)
-  std::string time = "y";   // --time y|n|MINUTES
+  std::string dir;         // -C DIR ("" = the current directory)
+  std::string file;        // import-paper FILE
+  std::string tutor;       // --tutor ID
+  std::string subject;     // --subject NAME
+  std::string format;      // --format ("" = the command's default)
+  std::string time = "y";  // --time y|n|MINUTES
   bool passwordStdin = false;
   bool dryRun = false;
-  long number = 0;          // export-paper NUMBER
-  std::string output;       // -o FILE ("" = standard output)
-  std::string candidate;    // --candidate ID
+  long number = 0;        // export-paper NUMBER
+  std::string output;     // -o FILE ("" = standard output)
+  std::string candidate;  // --candidate ID
   bool hasCandidate = false;
   bool bom = false;
 };

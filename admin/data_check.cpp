@@ -75,7 +75,8 @@ class FileCheck {
       AddAtRecord("score " + Shown(percent) + " is not a number from 0 to 100");
     }
     const double seconds = DecodeDouble(bytes + taken.offset);
-    if (!std::isfinite(seconds) || seconds < 0) AddAtRecord("time taken " + Shown(seconds) + " is not a number of seconds from 0");
+    if (!std::isfinite(seconds) || seconds < 0)
+      AddAtRecord("time taken " + Shown(seconds) + " is not a number of seconds from 0");
   }
 
   void CheckQuestion(const char* bytes) {
@@ -151,8 +152,8 @@ std::vector<std::string> CheckDataFolder() {
 void PrintCheckReport(const std::vector<std::string>& problems) {
   std::string report;
   for (const std::string& problem : problems) report += problem + "\n";
-  report += problems.empty() ? std::string("no problems found\n")
-                             : std::to_string(problems.size()) + " problems found\n";
+  report +=
+      problems.empty() ? std::string("no problems found\n") : std::to_string(problems.size()) + " problems found\n";
   std::fwrite(report.data(), 1, report.size(), stdout);
   std::fflush(stdout);
 }

@@ -19,9 +19,9 @@ namespace {
 struct FilePlan {
   std::string name;
   DataKind kind = DataKind::kOther;
-  uint64_t tail = 0;                  // bytes after the last whole record
-  std::vector<std::string> changes;   // printed, one line each
-  bool rewrite = false;               // some record is mended or dropped
+  uint64_t tail = 0;                 // bytes after the last whole record
+  std::vector<std::string> changes;  // printed, one line each
+  bool rewrite = false;              // some record is mended or dropped
 };
 
 void Say(const std::string& line) {
@@ -90,8 +90,8 @@ StoreStatus Rewrite(const FilePlan& plan, const std::vector<LibraryHeader>& head
 // "quizmora-backup-YYYYMMDD-HHMMSS".
 std::string BackupFolderName(const std::tm& when) {
   char name[64];
-  std::snprintf(name, sizeof name, "quizmora-backup-%04d%02d%02d-%02d%02d%02d", when.tm_year + 1900,
-                when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
+  std::snprintf(name, sizeof name, "quizmora-backup-%04d%02d%02d-%02d%02d%02d", when.tm_year + 1900, when.tm_mon + 1,
+                when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
   return name;
 }
 

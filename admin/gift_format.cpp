@@ -237,8 +237,8 @@ std::string WriteGift(const std::vector<ImportedQuestion>& questions) {
     for (int o = 0; o < 4; ++o) {
       // A leading '%' would read as a weight: a blank before it keeps it text.
       const std::string& option = q.options[o];
-      out += std::string(1, q.correct == o + 1 ? '=' : '~') + (StartsWith(option, 0, "%") ? " " : "") +
-             Escape(option) + '\n';
+      out += std::string(1, q.correct == o + 1 ? '=' : '~') + (StartsWith(option, 0, "%") ? " " : "") + Escape(option) +
+             '\n';
     }
     out += "}\n";
   }

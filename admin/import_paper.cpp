@@ -81,8 +81,8 @@ int RunImportPaper(const AdminOptions& options) {
   fillPaperHeader(header, tutor, options.subject.c_str(), count, minutes);
   const std::string questionFile =
       QuestionFileName(options.subject.c_str(), tutor.setCandiLevel(), tutor.setCandiNames());
-  const std::string summary = std::to_string(count) + " questions, " + ShortestNumber(minutes) + " minutes, as \"" +
-                              questionFile + "\"";
+  const std::string summary =
+      std::to_string(count) + " questions, " + ShortestNumber(minutes) + " minutes, as \"" + questionFile + "\"";
   if (options.dryRun) {
     std::cout << "would publish " << summary << " (dry run: nothing written)\n";
     return kExitDone;

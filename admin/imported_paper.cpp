@@ -25,8 +25,8 @@ void CheckImportedPaper(ImportedPaper* paper) {
     paper->problems.push_back({1, "no questions found"});
   }
   if (paper->questions.size() > kMaxPaperQuestions) {
-    paper->problems.push_back({paper->questions[kMaxPaperQuestions].line,
-                               "question 1001: a paper holds at most 1000 questions"});
+    paper->problems.push_back(
+        {paper->questions[kMaxPaperQuestions].line, "question 1001: a paper holds at most 1000 questions"});
   }
   std::stable_sort(paper->problems.begin(), paper->problems.end(),
                    [](const ImportProblem& a, const ImportProblem& b) { return a.line < b.line; });

@@ -30,8 +30,8 @@ void RunCases(PaperParser parse, const std::vector<Case>& cases) {
   for (const Case& c : cases) {
     const ImportedPaper paper = ReadImportedPaper(c.input, parse);
     EXPECT_EQ(paper.questions.size(), c.questions) << c.name;
-    ASSERT_EQ(paper.problems.size(), c.problems.size()) << c.name << ": first problem "
-                                                        << (paper.problems.empty() ? "" : paper.problems[0].message);
+    ASSERT_EQ(paper.problems.size(), c.problems.size())
+        << c.name << ": first problem " << (paper.problems.empty() ? "" : paper.problems[0].message);
     for (size_t i = 0; i < c.problems.size(); ++i) {
       EXPECT_EQ(paper.problems[i].line, c.problems[i].line) << c.name << ": " << paper.problems[i].message;
       EXPECT_NE(paper.problems[i].message.find(c.problems[i].fragment), std::string::npos)
@@ -47,26 +47,36 @@ const std::string kGiftQuestion = "What is 2 + 2? {~3 =4 ~5 ~22}\n";
 
 TEST(AikenFormat, ReadsGoodFilesAndNamesEveryMistakeWithItsLine) {
   const std::string q = kAikenQuestion;
-  RunCases(ParseAiken, {
-      {"two questions, blank lines around", "\n\n" + q + "\n\n\n" + q + "\n", 2, {}},
-      {"BOM, CR LF, answer keyword in any case, blanks", "\xEF\xBB\xBFQ\r\nA. a\r\nB. b\r\nC. c\r\nD. d\r\nanswer:D  \r\n",
-       1, {}},
-      {"last line without its line end", "Q\nA. a\nB. b\nC. c\nD. d\nANSWER: A", 1, {}},
-      {"three options", "Q\nA. a\nB. b\nC. c\nANSWER: A\n\n" + q, 1, {{5, "3 options"}}},
-      {"five options", "Q\nA. a\nB. b\nC. c\nD. d\nE. e\nANSWER: A\n\n" + q, 1, {{6, "option E"}}},
-      {"options out of order", "Q\nB. b\nA. a\nC. c\nD. d\nANSWER: A\n\n" + q, 1, {{2, "option B where option A"}}},
-      {"missing ANSWER before the next question", "Q\nA. a\nB. b\nC. c\nD. d\n\n" + q, 1, {{7, "ANSWER: line missing"}}},
-      {"missing ANSWER at the end", q + "\nQ\nA. a\nB. b\nC. c\nD. d\n", 1, {{8, "no ANSWER: line"}}},
-      {"text where an option is due", "Q\nA. a\nsecond line\nC. c\nD. d\nANSWER: A\n\n" + q, 1,
-       {{3, "text where option B is due"}}},
-      {"lower-case option letter", "Q\na. a\nB. b\nC. c\nD. d\nANSWER: A\n", 0, {{2, "option A is due"}}},
-      {"answer letter out of range", "Q\nA. a\nB. b\nC. c\nD. d\nANSWER: E\n", 0, {{6, "one letter A to D"}}},
-      {"empty option after trimming", "Q\nA. a\nB.   \nC. c\nD. d\nANSWER: A\n", 1, {{3, "option B is empty"}}},
-      {"invalid UTF-8", "Caf\xE9?\nA. a\nB. b\nC. c\nD. d\nANSWER: A\n", 1, {{1, "invalid UTF-8"}}},
-      {"no questions at all", "\n\n", 0, {{1, "no questions"}}},
-  });
+  RunCases(
+      ParseAiken,
+      {
+          {"two questions, blank lines around", "\n\n" + q + "\n\n\n" + q + "\n", 2, {}},
+          {"BOM, CR LF, answer keyword in any case, blanks",
+           "\xEF\xBB\xBFQ\r\nA. a\r\nB. b\r\nC. c\r\nD. d\r\nanswer:D  \r\n",
+           1,
+           {}},
+          {"last line without its line end", "Q\nA. a\nB. b\nC. c\nD. d\nANSWER: A", 1, {}},
+          {"three options", "Q\nA. a\nB. b\nC. c\nANSWER: A\n\n" + q, 1, {{5, "3 options"}}},
+          {"five options", "Q\nA. a\nB. b\nC. c\nD. d\nE. e\nANSWER: A\n\n" + q, 1, {{6, "option E"}}},
+          {"options out of order", "Q\nB. b\nA. a\nC. c\nD. d\nANSWER: A\n\n" + q, 1, {{2, "option B where option A"}}},
+          {"missing ANSWER before the next question",
+           "Q\nA. a\nB. b\nC. c\nD. d\n\n" + q,
+           1,
+           {{7, "ANSWER: line missing"}}},
+          {"missing ANSWER at the end", q + "\nQ\nA. a\nB. b\nC. c\nD. d\n", 1, {{8, "no ANSWER: line"}}},
+          {"text where an option is due",
+           "Q\nA. a\nsecond line\nC. c\nD. d\nANSWER: A\n\n" + q,
+           1,
+           {{3, "text where option B is due"}}},
+          {"lower-case option letter", "Q\na. a\nB. b\nC. c\nD. d\nANSWER: A\n", 0, {{2, "option A is due"}}},
+          {"answer letter out of range", "Q\nA. a\nB. b\nC. c\nD. d\nANSWER: E\n", 0, {{6, "one letter A to D"}}},
+          {"empty option after trimming", "Q\nA. a\nB.   \nC. c\nD. d\nANSWER: A\n", 1, {{3, "option B is empty"}}},
+          {"invalid UTF-8", "Caf\xE9?\nA. a\nB. b\nC. c\nD. d\nANSWER: A\n", 1, {{1, "invalid UTF-8"}}},
+          {"no questions at all", "\n\n", 0, {{1, "no questions"}}},
+      });
   // A NUL cannot sit in a literal above: it would end the text.
-  RunCases(ParseAiken, {{"NUL byte", std::string("Q\nA. a\0b\nB. b\nC. c\nD. d\nANSWER: A\n", 33), 1, {{2, "NUL byte"}}}});
+  RunCases(ParseAiken,
+           {{"NUL byte", std::string("Q\nA. a\0b\nB. b\nC. c\nD. d\nANSWER: A\n", 33), 1, {{2, "NUL byte"}}}});
 
   const ImportedPaper paper = ReadImportedPaper(q, ParseAiken);
   ASSERT_EQ(paper.questions.size(), 1u);
@@ -78,25 +88,31 @@ TEST(AikenFormat, ReadsGoodFilesAndNamesEveryMistakeWithItsLine) {
 
 TEST(GiftFormat, ReadsGoodFilesAndNamesEveryMistakeWithItsLine) {
   const std::string q = kGiftQuestion;
-  RunCases(ParseGift, {
-      {"comments, categories, titles, tags, feedback", "// a comment\n$CATEGORY: tom/maths\n\n::T1:: [html] Q {\n"
-                                                       "  ~a #no\n  =b #yes\n  ~c\n  ~d\n}\n\n" + q, 2, {}},
-      {"comment inside a question", "Q {\n// between answers\n~a =b ~c ~d }\n", 1, {}},
-      {"true/false", "Q {T}\n\n" + q, 1, {{1, "true/false"}}},
-      {"short answer", q + "\nQ {=four =4}\n", 1, {{3, "short answer"}}},
-      {"matching", "Q {\n=a -> 1\n=b -> 2\n}\n\n" + q, 1, {{1, "matching"}}},
-      {"numerical", "Q {#4:1}\n", 0, {{1, "numerical"}}},
-      {"essay", "Q {}\n", 0, {{1, "essay"}}},
-      {"missing word", "Two plus {~3 =4 ~5 ~22} is four.\n", 0, {{1, "missing-word"}}},
-      {"weights", "Q {\n~%50%a\n=b\n~c\n~d\n}\n", 0, {{2, "weighted"}}},
-      {"three options", "Q {~a =b ~c}\n", 0, {{1, "exactly four options"}}},
-      {"two correct", "Q {=a =b ~c ~d}\n", 0, {{1, "exactly one correct"}}},
-      {"unclosed answers", "Q {~a =b ~c ~d\n\n" + q, 1, {{1, "not closed"}}},
-      {"no answers", "Just text\n\n" + q, 1, {{1, "no answers"}}},
-      {"empty option", "Q {~a = #fb ~c ~d}\n", 1, {{1, "option B is empty"}}},
-      {"question on its third line", "// c\n\n\n::T::\nWhat {\n~a\n=b\n~\n~d\n}\n", 1, {{8, "option C is empty"}}},
-      {"empty question text", "::T:: {~a =b ~c ~d}\n", 1, {{1, "question text is empty"}}},
-  });
+  RunCases(
+      ParseGift,
+      {
+          {"comments, categories, titles, tags, feedback",
+           "// a comment\n$CATEGORY: tom/maths\n\n::T1:: [html] Q {\n"
+           "  ~a #no\n  =b #yes\n  ~c\n  ~d\n}\n\n" +
+               q,
+           2,
+           {}},
+          {"comment inside a question", "Q {\n// between answers\n~a =b ~c ~d }\n", 1, {}},
+          {"true/false", "Q {T}\n\n" + q, 1, {{1, "true/false"}}},
+          {"short answer", q + "\nQ {=four =4}\n", 1, {{3, "short answer"}}},
+          {"matching", "Q {\n=a -> 1\n=b -> 2\n}\n\n" + q, 1, {{1, "matching"}}},
+          {"numerical", "Q {#4:1}\n", 0, {{1, "numerical"}}},
+          {"essay", "Q {}\n", 0, {{1, "essay"}}},
+          {"missing word", "Two plus {~3 =4 ~5 ~22} is four.\n", 0, {{1, "missing-word"}}},
+          {"weights", "Q {\n~%50%a\n=b\n~c\n~d\n}\n", 0, {{2, "weighted"}}},
+          {"three options", "Q {~a =b ~c}\n", 0, {{1, "exactly four options"}}},
+          {"two correct", "Q {=a =b ~c ~d}\n", 0, {{1, "exactly one correct"}}},
+          {"unclosed answers", "Q {~a =b ~c ~d\n\n" + q, 1, {{1, "not closed"}}},
+          {"no answers", "Just text\n\n" + q, 1, {{1, "no answers"}}},
+          {"empty option", "Q {~a = #fb ~c ~d}\n", 1, {{1, "option B is empty"}}},
+          {"question on its third line", "// c\n\n\n::T::\nWhat {\n~a\n=b\n~\n~d\n}\n", 1, {{8, "option C is empty"}}},
+          {"empty question text", "::T:: {~a =b ~c ~d}\n", 1, {{1, "question text is empty"}}},
+      });
 
   const ImportedPaper paper = ReadImportedPaper(
       "::t:: 1\\+1 \\= 2\\n\\{really\\}\\: {\n~no\\#1 #wrong\n=yes \\~ sure\n~a\\\\b\n~x}\n", ParseGift);
@@ -112,11 +128,12 @@ TEST(PaperFormats, LimitsOfTextsAndQuestionCounts) {
   auto question = [](const std::string& text, const std::string& option) {
     return text + "\nA. " + option + "\nB. b\nC. c\nD. d\nANSWER: A\n\n";
   };
-  RunCases(ParseAiken, {
-      {"longest texts", question(std::string(399, 'q'), std::string(299, 'o')), 1, {}},
-      {"question too long", question(std::string(400, 'q'), "o"), 1, {{1, "400 bytes long, at most 399"}}},
-      {"option too long", question("q", std::string(300, 'o')), 1, {{2, "300 bytes long, at most 299"}}},
-  });
+  RunCases(ParseAiken,
+           {
+               {"longest texts", question(std::string(399, 'q'), std::string(299, 'o')), 1, {}},
+               {"question too long", question(std::string(400, 'q'), "o"), 1, {{1, "400 bytes long, at most 399"}}},
+               {"option too long", question("q", std::string(300, 'o')), 1, {{2, "300 bytes long, at most 299"}}},
+           });
   std::string many;
   for (int i = 0; i < 1000; ++i) many += question("q", "o");
   RunCases(ParseAiken, {{"1000 questions", many, 1000, {}},
@@ -142,7 +159,7 @@ TEST(PaperFormats, WrittenTextReadsBackToTheSameTexts) {
   const std::vector<ImportedQuestion> questions = {awkward, plain};
 
   const std::pair<PaperParser, std::string> formats[] = {{ParseGift, WriteGift(questions)},
-                                                    {ParseAiken, WriteAiken(questions)}};
+                                                         {ParseAiken, WriteAiken(questions)}};
   for (const auto& format : formats) {
     const ImportedPaper back = ReadImportedPaper(format.second, format.first);
     ASSERT_TRUE(back.problems.empty()) << back.problems[0].line << ": " << back.problems[0].message << "\n"

@@ -63,8 +63,8 @@ int RunPapers(const AdminOptions&) {
   out.Write("number\tsubject\tauthor\tlevel\tquestions\tminutes\tdate\tquestion_file\tfile\n");
   long number = 0;
   const LoadResult scan = ScanFile<PaperSkeleton>(SubjectFile, WhenMissing::kFail, SIZE_MAX, [&](PaperSkeleton& h) {
-    out.Write(std::to_string(++number) + '\t' + Column(h.setsubjectName()) + '\t' + Column(h.setCandiNames()) +
-              '\t' + Column(h.setPaperLevel()) + '\t' + std::to_string(h.setTotalQuestions()) + '\t' +
+    out.Write(std::to_string(++number) + '\t' + Column(h.setsubjectName()) + '\t' + Column(h.setCandiNames()) + '\t' +
+              Column(h.setPaperLevel()) + '\t' + std::to_string(h.setTotalQuestions()) + '\t' +
               ShortestNumber(h.setTimeAllowed()) + '\t' + Column(StoredDate(h)) + '\t' + Column(QuestionFileOf(h)) +
               '\t' + QuestionFileState(h) + '\n');
     return true;

@@ -75,8 +75,8 @@ std::string TrimBlanks(const std::string& text) {
 std::string TextLengthProblem(const std::string& text, const char* what, size_t limit) {
   if (text.empty()) return std::string(what) + " is empty";
   if (text.size() > limit) {
-    return std::string(what) + " is " + std::to_string(text.size()) + " bytes long, at most " +
-           std::to_string(limit) + " are allowed";
+    return std::string(what) + " is " + std::to_string(text.size()) + " bytes long, at most " + std::to_string(limit) +
+           " are allowed";
   }
   return "";
 }

@@ -12,8 +12,9 @@ TEST(ResultRows, NumbersDatesTimesAndBytesConvertOrStayAsStored) {
     double value;
     const char* text;
   };
-  for (const Number& n : {Number{66.666, "66.666"}, Number{75.5, "75.5"}, Number{100, "100"}, Number{0.1 + 0.2, "0.30000000000000004"},
-                          Number{-0.0, "-0"}, Number{1e21, "1e+21"}, Number{std::nan(""), ""}, Number{-HUGE_VAL, ""}}) {
+  for (const Number& n :
+       {Number{66.666, "66.666"}, Number{75.5, "75.5"}, Number{100, "100"}, Number{0.1 + 0.2, "0.30000000000000004"},
+        Number{-0.0, "-0"}, Number{1e21, "1e+21"}, Number{std::nan(""), ""}, Number{-HUGE_VAL, ""}}) {
     EXPECT_EQ(ShortestNumber(n.value), n.text) << n.text;
   }
   struct Text {
@@ -28,13 +29,13 @@ TEST(ResultRows, NumbersDatesTimesAndBytesConvertOrStayAsStored) {
   }
   EXPECT_EQ(Weekday("7/12/2026 | Monday"), "Monday");
   EXPECT_EQ(Weekday("7/12/2026"), "");
-  for (const Text& t : {Text{"9:5:7", "09:05:07"}, Text{"23:59:60", "23:59:60"}, Text{"0:0:0", "00:00:00"},
-                        Text{"24:0:0", ""}, Text{"9:60:0", ""}, Text{"9:5", ""}, Text{"9:5:7:1", ""},
-                        Text{"009:5:7", ""}, Text{" 9:5:7", ""}}) {
+  for (const Text& t :
+       {Text{"9:5:7", "09:05:07"}, Text{"23:59:60", "23:59:60"}, Text{"0:0:0", "00:00:00"}, Text{"24:0:0", ""},
+        Text{"9:60:0", ""}, Text{"9:5", ""}, Text{"9:5:7:1", ""}, Text{"009:5:7", ""}, Text{" 9:5:7", ""}}) {
     EXPECT_EQ(PaddedTime(t.stored), t.converted) << t.stored;
   }
   for (const Text& b : {Text{"Caf\xC3\xA9", "Caf\xC3\xA9"}, Text{"Caf\xE9", "Caf\xC3\xA9"},
-                        Text{"\xC0\xAF", "\xC3\x80\xC2\xAF"},  // an overlong '/' is two Latin-1 letters
+                        Text{"\xC0\xAF", "\xC3\x80\xC2\xAF"},              // an overlong '/' is two Latin-1 letters
                         Text{"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},  // a surrogate too
                         Text{"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"}}) {
     EXPECT_EQ(ToUtf8(b.stored), b.converted) << b.stored;

@@ -52,12 +52,12 @@ int LogInTutor(const std::string& id, bool fromStdin, TutorSkeleton* tutor) {
   const int read = ReadPassword(id, fromStdin, &password);
   if (read != kExitDone) return read;
   bool found = false;
-  const LoadResult scan = ScanFile<TutorSkeleton>(accountRegFileTutor, WhenMissing::kFail, SIZE_MAX,
-                                                  [&](TutorSkeleton& account) {
-                                                    found = account.setIDNumber() == id;
-                                                    if (found) *tutor = account;
-                                                    return !found;
-                                                  });
+  const LoadResult scan =
+      ScanFile<TutorSkeleton>(accountRegFileTutor, WhenMissing::kFail, SIZE_MAX, [&](TutorSkeleton& account) {
+        found = account.setIDNumber() == id;
+        if (found) *tutor = account;
+        return !found;
+      });
   if (!scan.status.ok() && scan.status.error != ENOENT) {
     Complain(DescribeFailure(scan.status, accountRegFileTutor));
     return kExitFailed;

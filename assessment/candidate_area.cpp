@@ -139,8 +139,10 @@ void registrationScreen(CandidateSkeleton& candidate) {
 bool loggedInPaperList() {
   displayAllPapers();
   flushInput();
-  std::cout << "\n\t" << "B = Back to previous." << std::endl;
-  std::cout << "\t" << "E = Logout." << std::endl;
+  std::cout << "\n\t"
+            << "B = Back to previous." << std::endl;
+  std::cout << "\t"
+            << "E = Logout." << std::endl;
   std::cout << "\t\tYour Choice : ";
   const char choice = readChoice();
   if (isKey(choice, 'B')) {
@@ -163,14 +165,14 @@ bool ownResultsLoop(CandidateSkeleton& candidate) {
     flushInput();
     if (isKey(choice, 'B')) return false;
     if (isKey(choice, 'N')) {
-      std::cout << "\n\n\t" << candidate.setCandiNames() << " now  you are getting Logged out \n\n\t\tGet more libraries from "
-                << kProductHostName << " \n\t\t";
+      std::cout << "\n\n\t" << candidate.setCandiNames()
+                << " now  you are getting Logged out \n\n\t\tGet more libraries from " << kProductHostName << " \n\t\t";
       pauseScreen();
       return true;
     }
     if (isKey(choice, 'E')) {
-      std::cout << "\n\n\t\tThank you " << candidate.setCandiNames() << "   Get more libraries from " << kProductHostName
-                << " \n\t\t";
+      std::cout << "\n\n\t\tThank you " << candidate.setCandiNames() << "   Get more libraries from "
+                << kProductHostName << " \n\t\t";
       pauseScreen();
       endProgram(1);
     }

@@ -94,8 +94,8 @@ class CandidateAreaE2E : public ::testing::Test {
   // Registers Mary Ann (A123, password 1234) and puts Physics (three
   // questions, correct B, A, D; ten minutes) in the library.
   void SetUp() override {
-    dir.write(accountRegFileCandi, candidateBytes(candidateNamed("Mary Ann", "A123")) +
-                                       candidateBytes(candidateNamed("Tom Bell", "KE/77")));
+    dir.write(accountRegFileCandi,
+              candidateBytes(candidateNamed("Mary Ann", "A123")) + candidateBytes(candidateNamed("Tom Bell", "KE/77")));
     physics.totalQuestions = 3;
     physics.minutes = 10;
     dir.write(SubjectFile, paperBytes(physics));
@@ -169,10 +169,10 @@ TEST_F(CandidateAreaE2E, AttemptSavedWithNScreenByScreen) {
 TEST_F(CandidateAreaE2E, QDropsTheAttemptAndWrongKeysAskAgain) {
   const ProgramRun r = run(kLogInMary + "r\n1\n\nb\na\nd\nx\nq\nt\np\n5\n\n");
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(normalized(r.out), homeMenu() + kLoggedOut + kLogin + loggedIn("Mary Ann") + physicsAttempt("100") +
-                                   kSaveOrDrop + "\f\n\t\tWrong entry, try again with accepted letter.\tThank you.\n\n" +
-                                   kSaveOrDrop + "\f" + loggedIn("Mary Ann") + "\f" + kLoggedOut + homeMenu() +
-                                   kGoodbye);
+  EXPECT_EQ(normalized(r.out),
+            homeMenu() + kLoggedOut + kLogin + loggedIn("Mary Ann") + physicsAttempt("100") + kSaveOrDrop +
+                "\f\n\t\tWrong entry, try again with accepted letter.\tThank you.\n\n" + kSaveOrDrop + "\f" +
+                loggedIn("Mary Ann") + "\f" + kLoggedOut + homeMenu() + kGoodbye);
   EXPECT_FALSE(dir.exists(CandiDatefilex));
   EXPECT_FALSE(dir.exists(ownFile));
 }
@@ -289,15 +289,16 @@ TEST_F(CandidateAreaE2E, OwnResultsWithoutAttemptsAndTheirKeys) {
   EXPECT_EQ(r.status, 0);
   const std::string noFile = "\n\tError while opening a file to read candidateFile\n\n";
   EXPECT_EQ(r.err, noFile + noFile + noFile);
-  const std::string screen = "\f\n " + std::string(83, '_') +
-                             " \n\n\tCandidate Names           : Mary Ann\n\n\tCandidate ID/Passport     : A123\n"
-                             "\n\tCandidate Nationality     : Kenya\n\n\tCandidate Contact Number  : 0711000111\n"
-                             "\n\tCandidate Email           : mary@home.example\n\n\tTotal Subjects Attempted  : 0\n"
-                             "\n " +
-                             std::string(84, '_') +
-                             "\n\n\n\tYou have not attempted any subject sofar, check after you have taken an assessment "
-                             "to know your scores. Thanks\n\n\t B = Back to previous options.\n\t N = Log out\n\t E = "
-                             "Exit application\n\n\tYour Choice (B,N,E): ";
+  const std::string screen =
+      "\f\n " + std::string(83, '_') +
+      " \n\n\tCandidate Names           : Mary Ann\n\n\tCandidate ID/Passport     : A123\n"
+      "\n\tCandidate Nationality     : Kenya\n\n\tCandidate Contact Number  : 0711000111\n"
+      "\n\tCandidate Email           : mary@home.example\n\n\tTotal Subjects Attempted  : 0\n"
+      "\n " +
+      std::string(84, '_') +
+      "\n\n\n\tYou have not attempted any subject sofar, check after you have taken an assessment "
+      "to know your scores. Thanks\n\n\t B = Back to previous options.\n\t N = Log out\n\t E = "
+      "Exit application\n\n\tYour Choice (B,N,E): ";
   EXPECT_EQ(normalized(r.out), homeMenu() + kLoggedOut + kLogin + loggedIn("Mary Ann") + screen +
                                    "\n\tWrong entry, try again Mary Ann\n\t\t" + kPause + "\f" + screen +
                                    loggedIn("Mary Ann") + screen +
@@ -315,9 +316,11 @@ TEST_F(CandidateAreaE2E, EveryExitKeyWithItsStatus) {
   };
   const std::vector<Case> cases = {
       {"2\ne\n\n", 1, kLoggedOut + "\n\n\tLet us meet on  www.quizmora.example  for more libraries.\n\n" + kPause},
-      {"2\nq\ne\n", 1, "\n\tTotal Papers : 1\n\n\tR = Return to Previous Menu.\n\tS = Return to Home Menu.\n"
-                       "\tE = Exit Application.\n\n\t Your choice  : "},
-      {"2\nl\nA123\n1234\nq\nx\n", 0, "\n\tTotal Papers : 1\n\n\tB = Back to previous.\n\tE = Logout.\n\t\tYour Choice : "},
+      {"2\nq\ne\n", 1,
+       "\n\tTotal Papers : 1\n\n\tR = Return to Previous Menu.\n\tS = Return to Home Menu.\n"
+       "\tE = Exit Application.\n\n\t Your choice  : "},
+      {"2\nl\nA123\n1234\nq\nx\n", 0,
+       "\n\tTotal Papers : 1\n\n\tB = Back to previous.\n\tE = Logout.\n\t\tYour Choice : "},
       {"2\nl\nA123\n1234\ns\ne\n\n", 1,
        "\n\n\t\tThank you Mary Ann   Get more libraries from www.quizmora.example \n\t\t" + kPause},
       {"2\np\n5\n\n", 0, kLoggedOut + homeMenu() + kGoodbye},
@@ -329,8 +332,10 @@ TEST_F(CandidateAreaE2E, EveryExitKeyWithItsStatus) {
     const ProgramRun r = runProgram(fresh, c.input);
     EXPECT_EQ(r.status, c.status) << c.input;
     const std::string& out = r.out;
-    EXPECT_TRUE(out.size() >= c.ending.size() && out.compare(out.size() - c.ending.size(), c.ending.size(), c.ending) == 0)
-        << c.input << "\n" << out;
+    EXPECT_TRUE(out.size() >= c.ending.size() &&
+                out.compare(out.size() - c.ending.size(), c.ending.size(), c.ending) == 0)
+        << c.input << "\n"
+        << out;
   }
 }
 

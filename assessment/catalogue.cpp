@@ -38,13 +38,13 @@ void displayAllPapers() {
   const LoadResult library = ScanFile<PaperSkeleton>(
       SubjectFile, WhenMissing::kCreate, static_cast<size_t>(abcdData.maxPapers),
       [&number, &rowCounter](PaperSkeleton& paper) {
-                if (number == 0) {
-                  std::cout << "\n\t\t                           A V A I L A B L E  PAPERS            " << std::endl;
-                  std::cout << "\n" << std::endl;
-                }
-                printEntry(++number, paper, rowCounter);
-                return true;
-              });
+        if (number == 0) {
+          std::cout << "\n\t\t                           A V A I L A B L E  PAPERS            " << std::endl;
+          std::cout << "\n" << std::endl;
+        }
+        printEntry(++number, paper, rowCounter);
+        return true;
+      });
   if (library.created) std::cout << "\n\tNo subjects currently, try again later...\n" << std::endl;
   if (!library.opened) {
     std::cerr << "\n\tError while opening a file \n" << std::endl;
@@ -55,8 +55,7 @@ void displayAllPapers() {
     printNoSubjects();
     return;
   }
-  std::cout << "\n\n\t              *************         End of the List       ***********              "
-            << std::endl;
+  std::cout << "\n\n\t              *************         End of the List       ***********              " << std::endl;
   std::cout << "\n\tTotal Papers : " << number << std::endl;
 }
 

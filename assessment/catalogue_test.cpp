@@ -94,8 +94,8 @@ TEST(Catalogue, FirstRowHoldsSixEntriesLaterRowsFive) {
   dir.write(SubjectFile, papers(12));
   ConsoleCapture console("");
   displayAllPapers();
-  EXPECT_EQ(console.out(), kHeading + entries(1, 6) + "\n\n" + entries(7, 11) + "\n\n" + entries(12, 12) +
-                               kEndOfList + total(12));
+  EXPECT_EQ(console.out(),
+            kHeading + entries(1, 6) + "\n\n" + entries(7, 11) + "\n\n" + entries(12, 12) + kEndOfList + total(12));
 }
 
 TEST(Catalogue, AtMostFiveHundredPapersAreListed) {

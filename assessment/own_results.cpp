@@ -19,8 +19,7 @@ namespace {
 std::vector<CandidateSkeleton> loadOwnAttempts(CandidateSkeleton& candidate) {
   const std::string name = ResultFileName(candidate.setIDNumber(), candidate.setCandiNames());
   std::vector<CandidateSkeleton> attempts;
-  const LoadResult file =
-      LoadFile(name, WhenMissing::kFail, static_cast<size_t>(abcdData.maxResults), &attempts);
+  const LoadResult file = LoadFile(name, WhenMissing::kFail, static_cast<size_t>(abcdData.maxResults), &attempts);
   if (file.status.openFailed()) std::cerr << "\n\tError while opening a file to read candidateFile\n" << std::endl;
   return attempts;
 }
@@ -56,7 +55,9 @@ char displayOwnCandidateDetails(CandidateSkeleton& candidate) {
   }
   // Later screens inherit these settings whether or not a line was shown.
   std::cout << std::right << std::setprecision(8);
-  std::cout << "\n\t B = Back to previous options." << "\n\t N = Log out" << "\n\t E = Exit application";
+  std::cout << "\n\t B = Back to previous options."
+            << "\n\t N = Log out"
+            << "\n\t E = Exit application";
   flushInput();
   std::cout << "\n\n\tYour Choice (B,N,E): ";
   return readChoice();

@@ -16,14 +16,14 @@ namespace {
 
 const std::string kMenu =
     "\n\t B = Back to previous options.\n\t N = Log out\n\t E = Exit application\n\n\tYour Choice (B,N,E): ";
-const std::string kClosingRule = "\n  " + std::string(32, '_') + "  www.quizmora.example  " + std::string(41, '_') + "\n";
+const std::string kClosingRule =
+    "\n  " + std::string(32, '_') + "  www.quizmora.example  " + std::string(41, '_') + "\n";
 
 std::string particulars(size_t attempts) {
   return "\f\n " + std::string(83, '_') + " \n" + "\n\tCandidate Names           : Mary Ann\n" +
          "\n\tCandidate ID/Passport     : A123\n" + "\n\tCandidate Nationality     : Kenya\n" +
          "\n\tCandidate Contact Number  : 0711000111\n" + "\n\tCandidate Email           : mary@home.example\n" +
-         "\n\tTotal Subjects Attempted  : " + std::to_string(attempts) + "\n" + "\n " + std::string(84, '_') +
-         "\n\n";
+         "\n\tTotal Subjects Attempted  : " + std::to_string(attempts) + "\n" + "\n " + std::string(84, '_') + "\n\n";
 }
 
 // Returns a saved attempt of the candidate.
@@ -40,9 +40,8 @@ CandidateSkeleton attempt(const char* subject, double score, const char* at, dou
 std::string line(int n, const std::string& subject, const std::string& score, const std::string& at,
                  const std::string& seconds) {
   std::ostringstream s;
-  s << "  " << n << ". " << subject << std::string(subject.size() < 23 ? 23 - subject.size() : 0, ' ') << score
-    << "% " << std::string(25 - at.size(), ' ') << at << std::string(25 - seconds.size(), ' ') << seconds
-    << " Seconds\n";
+  s << "  " << n << ". " << subject << std::string(subject.size() < 23 ? 23 - subject.size() : 0, ' ') << score << "% "
+    << std::string(25 - at.size(), ' ') << at << std::string(25 - seconds.size(), ' ') << seconds << " Seconds\n";
   return s.str();
 }
 

@@ -64,4 +64,3 @@ CandidateSkeleton candidateAt(const std::string& bytes, size_t offset) {
   if (bytes.size() >= offset + kCandidateRecordSize) c.DecodeFrom(bytes.data() + offset);
   return c;
 }
-

@@ -109,8 +109,7 @@ void readAnswer() {
 // Asks the questions while time is left, checking the clock only before a
 // question is shown. Returns the number answered correctly and sets
 // `secondsUsed` to the real time since `start` when the loop ended.
-int askQuestions(std::vector<QuestionSkeleton>& questions, long long start, double allowance,
-                 double& secondsUsed) {
+int askQuestions(std::vector<QuestionSkeleton>& questions, long long start, double allowance, double& secondsUsed) {
   int correct = 0;
   int onScreen = 0;
   for (size_t index = 0; index < questions.size(); ++index) {
@@ -140,7 +139,8 @@ int askQuestions(std::vector<QuestionSkeleton>& questions, long long start, doub
 }
 
 void showResult(PaperSkeleton& paper, double score, double secondsUsed) {
-  std::cout << "\n_______________________________________________________________________________________________________\n";
+  std::cout
+      << "\n_______________________________________________________________________________________________________\n";
   std::cout << "\n\tSubject Name     : " << paper.setsubjectName() << std::endl;
   std::cout << "\n\tTotal Questions  : " << paper.setTotalQuestions() << " Questions." << std::endl;
   std::cout << "\n\tDuration         : " << paper.setTimeAllowed() << " Mins." << std::endl;
@@ -149,10 +149,13 @@ void showResult(PaperSkeleton& paper, double score, double secondsUsed) {
   std::cout << "\n\tContact          : " << paper.setContact() << std::endl;
   std::cout << "\n\tEmail            : " << paper.setEmail() << std::endl;
   std::cout << "\n\tDepartment       : " << paper.set_Department() << std::endl;
-  std::cout << "\n\t______________________________________________________________________________________________________\n\n";
+  std::cout << "\n\t___________________________________________________________________________________________________"
+               "___\n\n";
   std::cout.precision(3);
-  std::cout << "\n\tYour score : " << score << "%" << "   you have used : " << secondsUsed << " seconds." << std::endl;
-  std::cout << "\t________________________________________________________________________________________________________\n";
+  std::cout << "\n\tYour score : " << score << "%"
+            << "   you have used : " << secondsUsed << " seconds." << std::endl;
+  std::cout
+      << "\t________________________________________________________________________________________________________\n";
 }
 
 }  // namespace

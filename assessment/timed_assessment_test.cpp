@@ -77,9 +77,7 @@ std::string information(const PaperFacts& p, const std::string& minutes) {
 
 std::string greeting(const PaperFacts& p) { return "\n " + p.author + " wishes you success \n\n" + kPause + "\f"; }
 
-std::string reminder(const std::string& seconds) {
-  return "\n\tTime reminder : " + seconds + " seconds remaining.\n";
-}
+std::string reminder(const std::string& seconds) { return "\n\tTime reminder : " + seconds + " seconds remaining.\n"; }
 
 std::string question(int n) {
   const std::string s = std::to_string(n);
@@ -87,15 +85,14 @@ std::string question(int n) {
          "\n\n\tYour choice : ";
 }
 
-std::string result(const PaperFacts& p, const std::string& minutes, const std::string& score,
-                   const std::string& used) {
+std::string result(const PaperFacts& p, const std::string& minutes, const std::string& score, const std::string& used) {
   return "\n" + std::string(103, '_') + "\n" + "\n\tSubject Name     : " + p.subject + "\n" +
          "\n\tTotal Questions  : " + std::to_string(p.totalQuestions) + " Questions.\n" +
          "\n\tDuration         : " + minutes + " Mins.\n" + "\n\tAuthor           : " + p.author + "\n" +
          "\n\tLevel            : " + p.level + "\n" + "\n\tContact          : " + p.contact + "\n" +
          "\n\tEmail            : " + p.email + "\n" + "\n\tDepartment       : " + p.department + "\n" + "\n\t" +
-         std::string(102, '_') + "\n\n" + "\n\tYour score : " + score + "%   you have used : " + used +
-         " seconds.\n" + "\t" + std::string(104, '_') + "\n";
+         std::string(102, '_') + "\n\n" + "\n\tYour score : " + score + "%   you have used : " + used + " seconds.\n" +
+         "\t" + std::string(104, '_') + "\n";
 }
 
 }  // namespace
@@ -109,9 +106,9 @@ TEST_F(TimedAssessment, WholeAttemptScreenByScreen) {
   ConsoleCapture console("1\n\nb\nc\nD\n");
   const double score = assessmentTemplate(candidate);
   EXPECT_DOUBLE_EQ(score, 200.0 / 3);
-  EXPECT_EQ(console.out(), listOf({"Physics"}) + choiceEcho("1") + information(p, "2") + greeting(p) +
-                               reminder("119") + question(1) + reminder("107.5") + question(2) +
-                               reminder("100.75") + question(3) + result(p, "2", "66.7", "42.4"));
+  EXPECT_EQ(console.out(), listOf({"Physics"}) + choiceEcho("1") + information(p, "2") + greeting(p) + reminder("119") +
+                               question(1) + reminder("107.5") + question(2) + reminder("100.75") + question(3) +
+                               result(p, "2", "66.7", "42.4"));
   EXPECT_EQ(console.err(), "");
   EXPECT_STREQ(candidate.setsubjectName(), "Physics");
   EXPECT_DOUBLE_EQ(candidate.setTimeTaken(), 42.418);
@@ -134,8 +131,7 @@ TEST_F(TimedAssessment, TimeUpBeforeTheThirdQuestionCountsOverAllQuestions) {
   EXPECT_DOUBLE_EQ(score, 40.0);
   const std::string out = console.out();
   EXPECT_NE(out.find(reminder("59") + question(1)), std::string::npos);
-  EXPECT_NE(out.find(reminder("55") + question(2) + kTimeUp + kPause + result(p, "1", "40", "70.4")),
-            std::string::npos)
+  EXPECT_NE(out.find(reminder("55") + question(2) + kTimeUp + kPause + result(p, "1", "40", "70.4")), std::string::npos)
       << out;
   EXPECT_EQ(out.find(question(3)), std::string::npos);
   EXPECT_DOUBLE_EQ(candidate.setTimeTaken(), 60.0);
@@ -178,8 +174,7 @@ TEST_F(TimedAssessment, ContinuingLineStartsEveryThirdQuestionAfterTheFirstThree
   EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 100.0);
   const std::string out = console.out();
   for (int n : {4, 7, 10}) {
-    EXPECT_NE(out.find(reminder("6000") + "\f\n\tContinuing from Question : " + std::to_string(n) + " " +
-                       question(n)),
+    EXPECT_NE(out.find(reminder("6000") + "\f\n\tContinuing from Question : " + std::to_string(n) + " " + question(n)),
               std::string::npos)
         << n;
   }

@@ -34,7 +34,8 @@ BenchFiles benchFiles;
 // per run of the benchmarks.
 template <class Record>
 std::string fileOf(const Record& record, long count, const char* tag) {
-  const std::string path = "/tmp/quizmora-bench-" + std::to_string(::getpid()) + "-" + tag + "-" + std::to_string(count);
+  const std::string path =
+      "/tmp/quizmora-bench-" + std::to_string(::getpid()) + "-" + tag + "-" + std::to_string(count);
   std::ifstream probe(path, std::ios::binary | std::ios::ate);
   if (probe && probe.tellg() > 0) return path;
   benchFiles.add(path);

@@ -115,7 +115,8 @@ void aikenFile(const std::string& name, int count) {
   const std::string filler(300, 'q');
   for (int i = 1; i <= count; ++i) {
     out << "Question " << i << " " << filler << "\n";
-    for (char letter : std::string("ABCD")) out << letter << ". Option " << letter << " " << filler.substr(0, 250) << "\n";
+    for (char letter : std::string("ABCD"))
+      out << letter << ". Option " << letter << " " << filler.substr(0, 250) << "\n";
     out << "ANSWER: " << static_cast<char>('A' + i % 4) << "\n\n";
   }
 }
@@ -157,8 +158,8 @@ int main(int argc, char** argv) {
     papers(600, 1);
     Person last{"Jane Doe", "T600", "Form 2", "1234"};
     input = "2\nQ\nR\nP\n" + candidateLogsIn(kCandidate) + candidateSitsAndSaves(500, "A") + "S\nB\n" +
-            candidateLeaves() + scoreBoardShows(1000) + tutorLogsIn(last) + "R\nB\n" +
-            tutorPrintsResults("summary") + tutorLeaves() + exitProgram();
+            candidateLeaves() + scoreBoardShows(1000) + tutorLogsIn(last) + "R\nB\n" + tutorPrintsResults("summary") +
+            tutorLeaves() + exitProgram();
   } else if (scenario == "admin") {  // the companion tool's figures
     tutors(1);
     candidates(count);

@@ -65,8 +65,8 @@ TEST(PaperDefinition, QuestionTotalRejectsWithoutPausing) {
 }
 
 TEST(PaperDefinition, QuestionTotalAcceptsBoundsAndLeadingDigits) {
-  for (const auto& [typed, value] : {std::pair<const char*, int>{"1000\n", 1000}, {" 7\n", 7}, {"12abc\n", 12},
-                                     {"+5\n", 5}, {"5-3\n", 5}}) {
+  for (const auto& [typed, value] :
+       {std::pair<const char*, int>{"1000\n", 1000}, {" 7\n", 7}, {"12abc\n", 12}, {"+5\n", 5}, {"5-3\n", 5}}) {
     ConsoleCapture console(typed);
     EXPECT_EQ(enterQuestionTotal(), value) << typed;
     EXPECT_EQ(console.out(), kTotalPrompt) << typed;

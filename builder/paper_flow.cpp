@@ -48,18 +48,10 @@ TutorDestination reviewPaper(std::vector<QuestionSkeleton>& questions, PaperSkel
         // Whether or not the save worked, the tutor chooses what comes next.
         flushInput();
         return afterSaveMenu(questions);
-      case kReviewDrop:
-        flushInput();
-        return TutorDestination::kLoggedInMenu;
-      case kReviewEdit:
-        editQuestion(questions);
-        break;
-      case kReviewLogOut:
-        flushInput();
-        endProgram(0);
-      default:
-        wrongReviewChoice();
-        break;
+      case kReviewDrop: flushInput(); return TutorDestination::kLoggedInMenu;
+      case kReviewEdit: editQuestion(questions); break;
+      case kReviewLogOut: flushInput(); endProgram(0);
+      default: wrongReviewChoice(); break;
     }
   }
 }

@@ -24,8 +24,7 @@ const std::string kToPaper =
 // Logs the registered Jane Doe in again and chooses Q.
 const std::string kAgain = "1\n\nl\nA12\n5\nq\n";
 
-const std::string kStart =
-    "\n\tFollow these steps to set your objective quetsion paper.\n\n\nSubject Name         : ";
+const std::string kStart = "\n\tFollow these steps to set your objective quetsion paper.\n\n\nSubject Name         : ";
 const std::string kTotalPrompt = "\n\tTotal Questions     : ";
 const std::string kTimeMenu = "\f\n <" + std::string(83, '-') + ">\n" +
                               "\n\t Y = Allocate time based on 2 mins per quetsion."
@@ -120,9 +119,7 @@ TEST(PaperFlowE2E, SavedPaperWritesItsQuestionsAndOneHeader) {
 TEST(PaperFlowE2E, SavingAgainReplacesTheQuestionFileAndAddsAHeader) {
   ScratchDir dir;
   EXPECT_EQ(runProgram(dir, kToPaper + paperLines("ABC") + "1\nb\n").status, 0);
-  EXPECT_EQ(runProgram(dir, kAgain + paperLines("DD", "N\n") + "1\nb\n")
-                .status,
-            0);
+  EXPECT_EQ(runProgram(dir, kAgain + paperLines("DD", "N\n") + "1\nb\n").status, 0);
   EXPECT_TRUE(dir.read(kFile) == questionBytes(makeQuestion(1, 4)) + questionBytes(makeQuestion(2, 4)));
   EXPECT_TRUE(dir.read(SubjectFile) == headerBytes(expectedHeader(3, 6.0)) + headerBytes(expectedHeader(2, 2.0)));
 }
@@ -131,8 +128,7 @@ TEST(PaperFlowE2E, DroppingOrLoggingOutWritesNothing) {
   ScratchDir dir;
   const ProgramRun back = runProgram(dir, kToPaper + paperLines("AB") + "2\n");
   EXPECT_TRUE(fromPaper(back).find(kReviewEnd + kLoggedIn) != std::string::npos);
-  const ProgramRun out = runProgram(dir, kAgain + paperLines("A") +
-                                             "4\nthis line is never read\n");
+  const ProgramRun out = runProgram(dir, kAgain + paperLines("A") + "4\nthis line is never read\n");
   EXPECT_EQ(out.status, 0);
   EXPECT_EQ(out.out.substr(out.out.size() - kReviewEnd.size()), kReviewEnd);
   EXPECT_FALSE(dir.exists(kFile));
@@ -143,31 +139,30 @@ TEST(PaperFlowE2E, WrongReviewChoicesShowTheWholeReviewAgain) {
   ScratchDir dir;
   const ProgramRun run = runProgram(dir, kToPaper + paperLines("A") + "7\n\nx\n\n99999999999\n\n2\n");
   const std::string review = kReviewTitle + reviewed(1, 'A') + kReviewEnd;
-  EXPECT_NE(fromPaper(run).find(review + kWrongReview + review + kWrongReview + review + kWrongReview + review +
-                                kLoggedIn),
-            std::string::npos);
+  EXPECT_NE(
+      fromPaper(run).find(review + kWrongReview + review + kWrongReview + review + kWrongReview + review + kLoggedIn),
+      std::string::npos);
   EXPECT_FALSE(dir.exists(SubjectFile));
 }
 
 TEST(PaperFlowE2E, EditAsksUntilAValidNumberThenReplacesTheQuestion) {
   ScratchDir dir;
-  const ProgramRun run = runProgram(dir, kToPaper + paperLines("ABC") + "3\n0\n\n\n\nx\n\n4\n\n-2\n\n2\n" +
-                                             questionLines(2, 'D') + "\n1\nx\n\nb\n");
+  const ProgramRun run = runProgram(
+      dir, kToPaper + paperLines("ABC") + "3\n0\n\n\n\nx\n\n4\n\n-2\n\n2\n" + questionLines(2, 'D') + "\n1\nx\n\nb\n");
   const std::string prompt = "\n\n   Which Number do you want to Edit : ";
   const auto entered = [](const std::string& typed) { return "\n\n   You have entered : " + typed + "\n"; };
   const std::string range =
       "\n\tThe character/Number you have entered is out of range. The range is between 1 and 3\n\t" + kPause;
   const std::string negative =
       "\n   The number/character you have entered is negative. Only Positive integers are allowed. \n\n" + kPause;
-  EXPECT_NE(fromPaper(run).find(kReviewEnd + prompt + entered("0") + range + prompt + entered("") + range + prompt +
-                                entered("x") + range + prompt + entered("4") + range + prompt + entered("-2") +
-                                negative + prompt + entered("2") + "\n\tQuestion 2\n" +
-                                questionPrompts(2).substr(13) +
-                                "\n\tQuestion number :  2  has been successfully edited.\n\n" + kPause + "\f" +
-                                kReviewTitle + reviewed(1, 'A') + reviewed(2, 'D') + reviewed(3, 'C') + kReviewEnd +
-                                kSaved + kAfterSave + "\f\n\tWrong entry try again...\n\t" + kPause +
-                                kAfterSave + kLoggedIn),
-            std::string::npos);
+  EXPECT_NE(
+      fromPaper(run).find(kReviewEnd + prompt + entered("0") + range + prompt + entered("") + range + prompt +
+                          entered("x") + range + prompt + entered("4") + range + prompt + entered("-2") + negative +
+                          prompt + entered("2") + "\n\tQuestion 2\n" + questionPrompts(2).substr(13) +
+                          "\n\tQuestion number :  2  has been successfully edited.\n\n" + kPause + "\f" + kReviewTitle +
+                          reviewed(1, 'A') + reviewed(2, 'D') + reviewed(3, 'C') + kReviewEnd + kSaved + kAfterSave +
+                          "\f\n\tWrong entry try again...\n\t" + kPause + kAfterSave + kLoggedIn),
+      std::string::npos);
   EXPECT_TRUE(dir.read(kFile).substr(3204, 3204) == questionBytes(makeQuestion(2, 4)));
 }
 
@@ -177,12 +172,12 @@ TEST(PaperFlowE2E, TimeAllowanceByQuestionOrTyped) {
   runProgram(dir, kAgain + paperLines("AB", "n\n") + "1\nb\n");
   const ProgramRun typed = runProgram(dir, kAgain + paperLines("AB", "x\nd\n\n\n-5\n\n45\n") + "1\nb\n");
   const std::string prompt = "\n\tTotal minutes required : ";
-  EXPECT_NE(fromPaper(typed).find(kTimeMenu + "\n\tWrong entry try again with Y,N, or D. Thank you.\n" +
-                                  "\n\tYour Choice : " + prompt +
-                                  "\nThe character/number you have entered is out of range. The range is between 1 "
-                                  "and 100000.\n\t" + kPause + prompt +
-                                  "\nNegatives are not allowed. Only Positive integers are allowed. \n\t" + kPause +
-                                  prompt + questionPrompts(1)),
+  EXPECT_NE(fromPaper(typed).find(
+                kTimeMenu + "\n\tWrong entry try again with Y,N, or D. Thank you.\n" + "\n\tYour Choice : " + prompt +
+                "\nThe character/number you have entered is out of range. The range is between 1 "
+                "and 100000.\n\t" +
+                kPause + prompt + "\nNegatives are not allowed. Only Positive integers are allowed. \n\t" + kPause +
+                prompt + questionPrompts(1)),
             std::string::npos);
   const std::string library = dir.read(SubjectFile);
   ASSERT_EQ(library.size(), 3 * kPaperRecordSize);
@@ -193,12 +188,11 @@ TEST(PaperFlowE2E, TimeAllowanceByQuestionOrTyped) {
 
 TEST(PaperFlowE2E, NumberOfQuestionsFromOneToAThousand) {
   ScratchDir dir;
-  const ProgramRun run = runProgram(dir, kToPaper + "Maths\n0\nabc\n1001\n-3\n\n1\nY\n" + questionLines(1, 'a') +
-                                             "1\nb\n");
+  const ProgramRun run =
+      runProgram(dir, kToPaper + "Maths\n0\nabc\n1001\n-3\n\n1\nY\n" + questionLines(1, 'a') + "1\nb\n");
   const std::string range =
       "\n  The character/number you have entered is out of range. The range is between 1 and 1000.\n";
-  const std::string blank =
-      "\n  Negatives and blank spaces are not allowed. Only Positive integers are allowed. \n\t";
+  const std::string blank = "\n  Negatives and blank spaces are not allowed. Only Positive integers are allowed. \n\t";
   EXPECT_NE(fromPaper(run).find(kStart + kTotalPrompt + range + kTotalPrompt + range + kTotalPrompt + range +
                                 kTotalPrompt + blank + kTotalPrompt + blank + kTotalPrompt + kTimeMenu),
             std::string::npos);
@@ -217,8 +211,7 @@ TEST(PaperFlowE2E, QuestionFileThatCannotBeWrittenAddsNoHeader) {
 
 TEST(PaperFlowE2E, PracticeScoresCountsAgainAndReturns) {
   ScratchDir dir;
-  const ProgramRun run =
-      runProgram(dir, kToPaper + paperLines("ABC") + "1\nA\nE\n5\na\nb\nD\nY\nd\nd\nd\nn\n");
+  const ProgramRun run = runProgram(dir, kToPaper + paperLines("ABC") + "1\nA\nE\n5\na\nb\nD\nY\nd\nd\nd\nn\n");
   const std::string out = fromPaper(run);
   const std::string choice = "  Your choice : ";
   const std::string invalid = "\n\tInvalid input, accepted letters are A,B,C,D. Try again please.\n";
@@ -260,10 +253,9 @@ TEST(PaperFlowE2E, ThousandQuestionPaperIsQuick) {
   ::getrusage(RUSAGE_CHILDREN, &before);
   const ProgramRun run = runProgram(dir, input, 60);
   ::getrusage(RUSAGE_CHILDREN, &after);
-  const double cpu = (after.ru_utime.tv_sec - before.ru_utime.tv_sec) +
-                     (after.ru_utime.tv_usec - before.ru_utime.tv_usec) / 1e6 +
-                     (after.ru_stime.tv_sec - before.ru_stime.tv_sec) +
-                     (after.ru_stime.tv_usec - before.ru_stime.tv_usec) / 1e6;
+  const double cpu =
+      (after.ru_utime.tv_sec - before.ru_utime.tv_sec) + (after.ru_utime.tv_usec - before.ru_utime.tv_usec) / 1e6 +
+      (after.ru_stime.tv_sec - before.ru_stime.tv_sec) + (after.ru_stime.tv_usec - before.ru_stime.tv_usec) / 1e6;
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find(reviewed(1000, 'B')), std::string::npos);
   EXPECT_NE(run.out.find("\n\t\tYour score : 100 %\n"), std::string::npos);

@@ -38,8 +38,7 @@ PublishResult publishPaper(const std::vector<QuestionSkeleton>& questions, const
   return PublishPaper(SubjectFile, questionFile, questionBytes(questions), EncodeRecord(header));
 }
 
-bool savePaper(const std::vector<QuestionSkeleton>& questions, const PaperSkeleton& header,
-               const char* questionFile) {
+bool savePaper(const std::vector<QuestionSkeleton>& questions, const PaperSkeleton& header, const char* questionFile) {
   flushInput();
   const PublishResult result = publishPaper(questions, header, questionFile);
   if (!result.ok()) {

@@ -26,7 +26,6 @@ PublishResult publishPaper(const std::vector<QuestionSkeleton>& questions, const
 // place, so the library never names a paper whose questions are missing.
 // Failures are reported on the error stream; the success message goes to the
 // console output only when both files were written. Returns true then.
-bool savePaper(const std::vector<QuestionSkeleton>& questions, const PaperSkeleton& header,
-               const char* questionFile);
+bool savePaper(const std::vector<QuestionSkeleton>& questions, const PaperSkeleton& header, const char* questionFile);
 
 #endif  // QUIZMORA_BUILDER_PAPER_SAVE_H_

@@ -67,8 +67,8 @@ TEST(PracticeAttempt, OtherKeysAskTheSameQuestionAgain) {
   std::vector<QuestionSkeleton> questions = makePaper({2});
   ConsoleCapture console("E\n5\n  ?b\nB\ne\n");
   EXPECT_EQ(practisePaper(questions), TutorDestination::kLoggedOutMenu);
-  EXPECT_EQ(console.out(), clear() + kIntro + shown(1) + kChoice + kInvalid + kChoice + kInvalid + kChoice +
-                               kInvalid + kChoice + score("100") + kResultMenu);
+  EXPECT_EQ(console.out(), clear() + kIntro + shown(1) + kChoice + kInvalid + kChoice + kInvalid + kChoice + kInvalid +
+                               kChoice + score("100") + kResultMenu);
 }
 
 TEST(PracticeAttempt, NineQuestionsClearAfterFourAndEight) {

@@ -7,7 +7,6 @@
 
 // Typing the questions of a new paper.
 
-
 // Asks for one whole question into `question`: its text, options A to D
 // (each asked again while empty) and the correct option (asked again until
 // it is a letter A to D). Everything typed replaces what was there. The

@@ -32,8 +32,8 @@ TEST(QuestionEntry, EmptyLinesAreAskedAgainAndWrongOptionRepeatsOnlyTheOption) {
 }
 
 TEST(QuestionEntry, TextsKeepWithinTheirLimits) {
-  const std::string input = std::string(900, 'q') + "\n" + std::string(700, 'a') + "\nb\nc\n" +
-                            std::string(300, 'd') + "\nB\n";
+  const std::string input =
+      std::string(900, 'q') + "\n" + std::string(700, 'a') + "\nb\nc\n" + std::string(300, 'd') + "\nB\n";
   ConsoleCapture console(input);
   QuestionSkeleton question;
   enterQuestion(question);

@@ -37,13 +37,17 @@ void showWelcome() {
 
 Screen loggedOutMenu() {
   switch (logged_Out()) {
-    case 'R': case 'r': return Screen::kRegistration;
-    case 'L': case 'l': return Screen::kLogin;
-    case 'P': case 'p':
+    case 'R':
+    case 'r': return Screen::kRegistration;
+    case 'L':
+    case 'l': return Screen::kLogin;
+    case 'P':
+    case 'p':
       flushInput();
       clearScreen();
       return Screen::kHome;
-    case 'E': case 'e': endProgram(1);
+    case 'E':
+    case 'e': endProgram(1);
     default: break;
   }
   flushInput();
@@ -101,12 +105,14 @@ Screen screenFor(TutorDestination destination) {
 
 Screen loggedInMenu(TutorSkeleton& tutor, PaperSkeleton& paper) {
   switch (logged_In_TUTOR(tutor)) {
-    case 'Q': case 'q': return screenFor(paperFlow(tutor, paper));
-    case 'R': case 'r': return Screen::kViewAllPapers;
-    case 'T': case 't':
-      flushInput();
-      return screenFor(studentPerformanceView());
-    case 'V': case 'v':
+    case 'Q':
+    case 'q': return screenFor(paperFlow(tutor, paper));
+    case 'R':
+    case 'r': return Screen::kViewAllPapers;
+    case 'T':
+    case 't': flushInput(); return screenFor(studentPerformanceView());
+    case 'V':
+    case 'v':
       flushInput();
       clearScreen();
       return Screen::kLoggedOut;
@@ -127,10 +133,10 @@ Screen viewAllPapers() {
     std::cout << "\tE = Logout." << std::endl;
     std::cout << "\n\t\tYour choice : ";
     switch (readChoice()) {
-      case 'B': case 'b':
-        flushInput();
-        return Screen::kLoggedIn;
-      case 'E': case 'e':
+      case 'B':
+      case 'b': flushInput(); return Screen::kLoggedIn;
+      case 'E':
+      case 'e':
         flushInput();
         clearScreen();
         return Screen::kHome;

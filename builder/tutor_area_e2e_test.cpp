@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <sstream>
@@ -25,8 +24,7 @@ std::string homeMenu() {
          "\t3 = About Quizmora Application.  \n\t4 = Score Board.     \n\t5 = Exit.\n"
          "\n\t\tYour Choice (1,2,3,4,5)  : ";
 }
-const std::string kGoodbye =
-    "\n\n\t .....................   Have a nice time   ......................\n\n\n" + kPause;
+const std::string kGoodbye = "\n\n\t .....................   Have a nice time   ......................\n\n\n" + kPause;
 
 // Input and output of: home choice 1, the welcome screen and its key press.
 const std::string kEnter = "1\n\n";
@@ -37,7 +35,8 @@ std::string entered() {
          "\tFollow the procedures upto the end.\n"
          "\tWhen you are done, your question paper will be available in the Assessment Panel.\n"
          "\n\tFor better interrcation with this Application, you can Maximise this window.\n"
-         "\t" + stars(77) + "\n\t" + kPause + "\f";
+         "\t" +
+         stars(77) + "\n\t" + kPause + "\f";
 }
 
 const std::string kLoggedOut = "\f\n\t\tYou are currently logged out.\n\n\t" + stars(76) +
@@ -58,7 +57,8 @@ const std::string kOutOfRange =
 const std::string kSaved =
     "\f\n\tYour information has been saved succesfully, now you can proceed to login page. \n\n"
     "\n\tYour account has been successfully registerd, now you can login and start writting Exams.\n"
-    "\tAlways remember your ID/Passport Number for Login Access. Thank you!\n\n" + kPause;
+    "\tAlways remember your ID/Passport Number for Login Access. Thank you!\n\n" +
+    kPause;
 const std::string kDuplicate =
     "\n\tSorry... Id you entered already exists, try again with a different ID number.\n\n" + kPause;
 
@@ -68,7 +68,8 @@ const std::string kLogin = "\f\n\tLogin with your ID/Passport Number and your Pa
                            "\n" + kIdPrompt + kPasswordPrompt;
 const std::string kDenied =
     "\n\tEither your ID or Password is wrong ... \tAccess Denied   Try again with a correct ID or register new "
-    "account.\n\n\t\t" + kPause;
+    "account.\n\n\t\t" +
+    kPause;
 
 // The greeting line depends on the clock; the runs replace it by a marker.
 std::string loggedIn(const std::string& name) {
@@ -151,8 +152,8 @@ TEST(TutorAreaE2E, DuplicateIdIsRefusedOtherCaseAndCandidateIdAccepted) {
   EXPECT_EQ(r.status, 0);  // input ends at the login screen's password prompt
   const std::string name = "\nYour Name                        : ";
   const std::string id = "\nYour ID/Passport Number          : ";
-  EXPECT_EQ(r.out, entered() + kLoggedOut + name + id + kDuplicate + kForm.substr(name.size()) + kPassword + kSaved +
-                       kLogin);
+  EXPECT_EQ(r.out,
+            entered() + kLoggedOut + name + id + kDuplicate + kForm.substr(name.size()) + kPassword + kSaved + kLogin);
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 2460u);
   EXPECT_EQ(textAt(bytes, 1230 + 368, 100), "a12");
@@ -191,7 +192,8 @@ TEST(TutorAreaE2E, WrongIdOrPasswordIsDeniedAfterBothPrompts) {
 TEST(TutorAreaE2E, AccountsBeyondTheOldCapacitiesAndBeforeAPartialRecordLogIn) {
   ScratchDir dir;
   std::string accounts;
-  for (int i = 1; i <= 700; ++i) accounts += accountBytes<TutorSkeleton>("T" + std::to_string(i), i, "Tutor " + std::to_string(i));
+  for (int i = 1; i <= 700; ++i)
+    accounts += accountBytes<TutorSkeleton>("T" + std::to_string(i), i, "Tutor " + std::to_string(i));
   dir.write(accountRegFileTutor, accounts + accountBytes<TutorSkeleton>("T701", 701, "Cut").substr(0, 600));
   for (int i : {501, 601, 700}) {
     const std::string n = std::to_string(i);
@@ -236,9 +238,12 @@ TEST(TutorAreaE2E, EveryMenuLetterActsAlikeInBothCases) {
   const std::string login = kEnter + "l\nA12\n5\n";
   // Each pair of runs differs only in the case of one letter.
   const std::pair<std::string, std::string> pairs[] = {
-      {kEnter + "R\nAnn\n", kEnter + "r\nAnn\n"},   {kEnter + "L\nA12\n5\n", kEnter + "l\nA12\n5\n"},
-      {login + "Q\n", login + "q\n"},               {login + "R\nB\n", login + "r\nb\n"},
-      {login + "T\n", login + "t\n"},               {login + "V\n", login + "v\n"},
+      {kEnter + "R\nAnn\n", kEnter + "r\nAnn\n"},
+      {kEnter + "L\nA12\n5\n", kEnter + "l\nA12\n5\n"},
+      {login + "Q\n", login + "q\n"},
+      {login + "R\nB\n", login + "r\nb\n"},
+      {login + "T\n", login + "t\n"},
+      {login + "V\n", login + "v\n"},
       {login + "r\nE\n", login + "r\ne\n"},
   };
   for (const auto& [upper, lower] : pairs) {
@@ -265,9 +270,11 @@ TEST(TutorAreaE2E, ViewAllPapersBackLogoutAndWrongKey) {
   ScratchDir dir;
   dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
   dir.write(SubjectFile, library(1));
-  const std::string list = "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n"
-                           "\t\t1 = Paper1\n\n\t              *************         End of the List       ***********"
-                           "              \n\n\tTotal Papers : 1\n" + kViewMenu;
+  const std::string list =
+      "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n"
+      "\t\t1 = Paper1\n\n\t              *************         End of the List       ***********"
+      "              \n\n\tTotal Papers : 1\n" +
+      kViewMenu;
   const ProgramRun r = run(dir, kEnter + "l\nA12\n5\nr\nx\nBack\nR\ne\n5\n\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, entered() + kLoggedOut + kLogin + loggedIn("Jane Doe") + list + "\f\n\tWrong entry try again...\n" +
@@ -276,7 +283,8 @@ TEST(TutorAreaE2E, ViewAllPapersBackLogoutAndWrongKey) {
 
 TEST(TutorAreaE2E, ViewAllPapersOverEveryLibraryShape) {
   const std::string head = "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n";
-  const std::string tail = "\n\n\t              *************         End of the List       ***********              \n";
+  const std::string tail =
+      "\n\n\t              *************         End of the List       ***********              \n";
   auto entries = [](int from, int to) {
     std::string s;
     for (int i = from; i <= to; ++i) s += "\t\t" + std::to_string(i) + " = Paper" + std::to_string(i);

@@ -18,8 +18,8 @@ bool use_fixed_time = false;
 std::tm fixed_time;
 
 const char* const kOpenings[11] = {
-    "\n\tHello there ", "\n\tHello ",   "\n\tHi ",   "\n\tHello ", "\n\tHey ",  "\n\tHalla ",
-    "\n\tWelcome ",     "\n\tNice to recieve you ", "\n\tWhatsapp ", "\n\tHowdy ", "\n\tHow is ",
+    "\n\tHello there ",         "\n\tHello ",    "\n\tHi ",    "\n\tHello ",  "\n\tHey ", "\n\tHalla ", "\n\tWelcome ",
+    "\n\tNice to recieve you ", "\n\tWhatsapp ", "\n\tHowdy ", "\n\tHow is ",
 };
 
 }  // namespace

@@ -122,8 +122,10 @@ void flushInput() {
   // On a terminal the discard must not wait: reading on for a line end that
   // was never typed would stall the screen until the user pressed Enter.
   if (input.partial) {
-    if (isInteractive()) discardBufferedRestOfLine();
-    else discardRestOfLine();
+    if (isInteractive())
+      discardBufferedRestOfLine();
+    else
+      discardRestOfLine();
   }
   input.partial = false;
   if (isInteractive()) platform::DiscardTypeAhead(input.fd);

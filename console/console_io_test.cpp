@@ -1,7 +1,6 @@
 #include "console/console_io.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <climits>

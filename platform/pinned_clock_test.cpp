@@ -26,8 +26,9 @@ TEST(PinnedClock, ReadsAMomentWithItsWeekday) {
 }
 
 TEST(PinnedClock, RefusesOtherTexts) {
-  for (const char* text : {"", "2026-12-07", "2026-12-07 9:05:07", "2026-12-07 09:05:07 ", "2026-13-01 00:00:00",
-                           "2025-02-29 00:00:00", "2026-12-07 24:00:00", "2026-12-07T09:05:07", "abcd-ef-gh ij:kl:mn"}) {
+  for (const char* text :
+       {"", "2026-12-07", "2026-12-07 9:05:07", "2026-12-07 09:05:07 ", "2026-13-01 00:00:00", "2025-02-29 00:00:00",
+        "2026-12-07 24:00:00", "2026-12-07T09:05:07", "abcd-ef-gh ij:kl:mn"}) {
     std::tm t{};
     t.tm_mday = 99;
     EXPECT_FALSE(ParseMoment(text, &t)) << text;

@@ -1,7 +1,5 @@
 // The POSIX side of the platform interface (Linux first: open file
 // description locks; other systems fall back to flock).
-#include "platform/platform.h"
-
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -10,12 +8,14 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <thread>
+
+#include "platform/platform.h"
 
 namespace platform {
 

@@ -6,16 +6,16 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
-#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 // windows.h names its own ReplaceFile function through a macro.
 #undef ReplaceFile
 
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -312,8 +312,7 @@ Status OpenFile(const std::string& path, int flags, File* file, bool* created) {
                        : (flags & kRead)    ? GENERIC_READ
                                             : GENERIC_WRITE;
   const DWORD disposition = (flags & kCreate) ? OPEN_ALWAYS : OPEN_EXISTING;
-  const HANDLE h =
-      ::CreateFileW(name.c_str(), access, kShareAll, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE h = ::CreateFileW(name.c_str(), access, kShareAll, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     // A directory cannot be opened as a file; POSIX names the cause.
     if (::GetLastError() == ERROR_ACCESS_DENIED && IsDirectory(name)) return Status::Error(EISDIR);
@@ -330,8 +329,8 @@ Status CreateTemporaryBeside(const std::string& target, File* file, std::string*
   static unsigned long long counter = 0;
   const std::string directory = DirectoryOf(target);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    unsigned long long mix = (static_cast<unsigned long long>(::GetCurrentProcessId()) << 32) ^
-                             ::GetTickCount64() ^ (++counter * 0x9E3779B97F4A7C15ull);
+    unsigned long long mix = (static_cast<unsigned long long>(::GetCurrentProcessId()) << 32) ^ ::GetTickCount64() ^
+                             (++counter * 0x9E3779B97F4A7C15ull);
     std::string name = directory + "/.quizmora-";
     for (int i = 0; i < 6; ++i, mix /= 62) name += kLetters[mix % 62];
     const HANDLE h = ::CreateFileW(SystemPath(name).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
@@ -399,8 +398,7 @@ Status ReplaceFile(const std::string& from, const std::string& to) {
       return Status::Ok();
     }
     const DWORD error = ::GetLastError();
-    if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt >= 40 ||
-        IsDirectory(target)) {
+    if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt >= 40 || IsDirectory(target)) {
       return Status::Error(ErrnoOf(error));
     }
     ::Sleep(pause);
@@ -496,12 +494,21 @@ void RestoreKeyInput() {
 
 bool IsModifierKey(WORD key) {
   switch (key) {
-    case VK_SHIFT: case VK_CONTROL: case VK_MENU: case VK_CAPITAL: case VK_NUMLOCK: case VK_SCROLL:
-    case VK_LWIN: case VK_RWIN: case VK_LSHIFT: case VK_RSHIFT: case VK_LCONTROL: case VK_RCONTROL:
-    case VK_LMENU: case VK_RMENU:
-      return true;
-    default:
-      return false;
+    case VK_SHIFT:
+    case VK_CONTROL:
+    case VK_MENU:
+    case VK_CAPITAL:
+    case VK_NUMLOCK:
+    case VK_SCROLL:
+    case VK_LWIN:
+    case VK_RWIN:
+    case VK_LSHIFT:
+    case VK_RSHIFT:
+    case VK_LCONTROL:
+    case VK_RCONTROL:
+    case VK_LMENU:
+    case VK_RMENU: return true;
+    default: return false;
   }
 }
 
@@ -533,8 +540,8 @@ long ReadConsoleText(HANDLE h, char* dst, size_t n) {
   if (wide[have - 1] >= 0xD800 && wide[have - 1] <= 0xDBFF && have > 1) {
     console.pending_surrogate = wide[--have];
   }
-  const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(have), dst, static_cast<int>(n),
-                                          nullptr, nullptr);
+  const int bytes =
+      ::WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(have), dst, static_cast<int>(n), nullptr, nullptr);
   return bytes > 0 ? bytes : -1;
 }
 
@@ -550,9 +557,12 @@ class SignedNanPut : public std::num_put<char> {
     stream.width(0);
     const size_t pad = width > static_cast<std::streamsize>(text.size()) ? static_cast<size_t>(width) - text.size() : 0;
     const std::ios_base::fmtflags adjust = stream.flags() & std::ios_base::adjustfield;
-    if (adjust == std::ios_base::left) text.append(pad, fill);
-    else if (adjust == std::ios_base::internal) text.insert(1, pad, fill);
-    else text.insert(0, pad, fill);
+    if (adjust == std::ios_base::left)
+      text.append(pad, fill);
+    else if (adjust == std::ios_base::internal)
+      text.insert(1, pad, fill);
+    else
+      text.insert(0, pad, fill);
     for (char c : text) *out++ = c;
     return out;
   }

@@ -4,7 +4,9 @@
 
 namespace {
 
-bool ForbiddenInName(unsigned char c) { return (c >= 1 && c <= 31) || (c != 0 && std::strchr("<>:\"|?*", c) != nullptr); }
+bool ForbiddenInName(unsigned char c) {
+  return (c >= 1 && c <= 31) || (c != 0 && std::strchr("<>:\"|?*", c) != nullptr);
+}
 
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include <cmath>
+#include <cstring>
 #include <string>
 
 TEST(Coding, Fixed32IsLittleEndian) {

@@ -1,6 +1,5 @@
 #include "records/paper_skeleton.h"
 
-
 void PaperSkeleton::getTotalQuestion(int count) { totalQuestions = count; }
 int PaperSkeleton::setTotalQuestions() const { return totalQuestions; }
 void PaperSkeleton::getTimeAllowed(double minutes) { timeAllowed = minutes; }

@@ -47,10 +47,14 @@ std::istream& QuestionSkeleton::QuestionRead(std::istream& in) {
 
 int optionNumber(char letter) {
   switch (letter) {
-    case 'A': case 'a': return 1;
-    case 'B': case 'b': return 2;
-    case 'C': case 'c': return 3;
-    case 'D': case 'd': return 4;
+    case 'A':
+    case 'a': return 1;
+    case 'B':
+    case 'b': return 2;
+    case 'C':
+    case 'c': return 3;
+    case 'D':
+    case 'd': return 4;
     default: return 0;
   }
 }

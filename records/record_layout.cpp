@@ -36,8 +36,7 @@ const RecordLayout& TutorLayout() {
 const RecordLayout& PaperLayout() {
   static const RecordLayout layout{"paper", kPaperRecordSize,
                                    Concatenate(LayoutsOf(CandidateSkeleton::Fields()),
-                                               LayoutsOf(TutorSkeleton::Fields()),
-                                               LayoutsOf(PaperSkeleton::Fields()))};
+                                               LayoutsOf(TutorSkeleton::Fields()), LayoutsOf(PaperSkeleton::Fields()))};
   return layout;
 }
 
@@ -69,9 +68,7 @@ std::string RecordBytes(const RecordLayout& layout, const std::vector<FieldValue
     if (!field) std::abort();
     char* out = &bytes[field->offset];
     switch (field->kind) {
-      case FieldKind::kText:
-        std::memcpy(out, value.text.data(), std::min(value.text.size(), field->width));
-        break;
+      case FieldKind::kText: std::memcpy(out, value.text.data(), std::min(value.text.size(), field->width)); break;
       case FieldKind::kInt32: EncodeFixed32(out, static_cast<int32_t>(value.number)); break;
       case FieldKind::kDouble: EncodeDouble(out, value.number); break;
     }

@@ -61,8 +61,7 @@ StoreStatus FindClash(File& file, size_t record_size, uint64_t size, const Clash
 // Writes `bytes` at the end of the locked `file`, which held `size` bytes,
 // and syncs them; on any failure the file is cut back to `size`, so nothing
 // of this append remains.
-StoreStatus AppendWhole(File& file, const std::string& path, const std::string& bytes, uint64_t size,
-                        bool created) {
+StoreStatus AppendWhole(File& file, const std::string& path, const std::string& bytes, uint64_t size, bool created) {
   StoreStatus status;
   const Status written = WriteAtEnd(file, bytes.data(), bytes.size());
   if (!written.ok()) {
@@ -267,7 +266,8 @@ StoreStatus CutPartialTail(File& file, const std::string& path, size_t record_si
   std::string bytes(static_cast<size_t>(tail), '\0');
   size_t got = 0;
   step = file.ReadAt(size - tail, &bytes[0], bytes.size(), &got);
-  if (!step.ok() || got != bytes.size()) return StoreStatus::Failure(StoreStep::kRead, step.ok() ? Status::Error(EIO) : step);
+  if (!step.ok() || got != bytes.size())
+    return StoreStatus::Failure(StoreStep::kRead, step.ok() ? Status::Error(EIO) : step);
   File keep;
   bool created = false;
   const std::string keep_path = PartialTailName(path);

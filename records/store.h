@@ -40,9 +40,7 @@ struct StoreStatus {
   int error = 0;  // errno value of the cause
   bool ok() const { return failed == StoreStep::kNone; }
   bool openFailed() const { return failed == StoreStep::kOpen; }
-  static StoreStatus Failure(StoreStep step, const platform::Status& cause) {
-    return StoreStatus{step, cause.error};
-  }
+  static StoreStatus Failure(StoreStep step, const platform::Status& cause) { return StoreStatus{step, cause.error}; }
 };
 
 // ---- Loading --------------------------------------------------------------
@@ -230,8 +228,7 @@ std::string PartialTailName(const std::string& path);
 // Cuts `file` (already locked) back to its last whole record of
 // `record_size`, first appending the cut bytes to PartialTailName(path).
 // *cut (when not null) receives the number of bytes moved.
-StoreStatus CutPartialTail(platform::File& file, const std::string& path, size_t record_size,
-                           uint64_t* cut = nullptr);
+StoreStatus CutPartialTail(platform::File& file, const std::string& path, size_t record_size, uint64_t* cut = nullptr);
 
 // Test seam: when set, every data write the store makes goes through
 // `write` instead of the file's own Append (for injected short writes).

@@ -24,11 +24,10 @@ std::string record(const std::string& id) {
 
 std::vector<std::string> idsIn(const std::string& path) {
   std::vector<std::string> ids;
-  const LoadResult r = ScanFile<CandidateSkeleton>(path, WhenMissing::kFail, SIZE_MAX,
-                                                   [&ids](CandidateSkeleton& c) {
-                                                     ids.push_back(c.setIDNumber());
-                                                     return true;
-                                                   });
+  const LoadResult r = ScanFile<CandidateSkeleton>(path, WhenMissing::kFail, SIZE_MAX, [&ids](CandidateSkeleton& c) {
+    ids.push_back(c.setIDNumber());
+    return true;
+  });
   EXPECT_TRUE(r.status.ok());
   return ids;
 }

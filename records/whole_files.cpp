@@ -73,7 +73,8 @@ StoreStatus CopyToNewFile(File& from, const std::string& to) {
     offset += got;
   }
   if (status.ok() && !(step = copy.Sync()).ok()) status = StoreStatus::Failure(StoreStep::kSync, step);
-  if (status.ok() && !(step = platform::SyncDirectoryOf(to)).ok()) status = StoreStatus::Failure(StoreStep::kSync, step);
+  if (status.ok() && !(step = platform::SyncDirectoryOf(to)).ok())
+    status = StoreStatus::Failure(StoreStep::kSync, step);
   copy.Close();
   if (!status.ok()) platform::RemoveFile(to);
   return status;

@@ -23,11 +23,11 @@ const char kResultFileError[] = "\n\tError while opening a file to read candidat
 // ever used.
 bool readListRow(int number, CandidateSkeleton* row) {
   const size_t wanted = number > 0 ? static_cast<size_t>(number) : 0;
-  const LoadResult list = ScanFile<CandidateSkeleton>(CandiDatefilex, WhenMissing::kFail, wanted,
-                                                      [row](const CandidateSkeleton& record) {
-                                                        *row = record;
-                                                        return true;
-                                                      });
+  const LoadResult list =
+      ScanFile<CandidateSkeleton>(CandiDatefilex, WhenMissing::kFail, wanted, [row](const CandidateSkeleton& record) {
+        *row = record;
+        return true;
+      });
   if (list.status.openFailed()) {
     std::cerr << "\n\tError while opening a file to read Subjects\n" << std::endl;
     return false;
@@ -45,27 +45,31 @@ void printTutorRow(size_t number, CandidateSkeleton& attempt) {
 }
 
 void printScoreBoardRow(size_t number, CandidateSkeleton& attempt) {
-  std::cout << "  " << number << ". " << std::setw(23) << std::left << attempt.setsubjectName()
-            << std::setprecision(3) << attempt.setcandiscores() << "% " << std::setw(20) << std::right
-            << attempt.setTimeAttempted() << std::setw(15) << std::setprecision(8) << attempt.setTimeTaken()
-            << "  Seconds" << std::endl;
+  std::cout << "  " << number << ". " << std::setw(23) << std::left << attempt.setsubjectName() << std::setprecision(3)
+            << attempt.setcandiscores() << "% " << std::setw(20) << std::right << attempt.setTimeAttempted()
+            << std::setw(15) << std::setprecision(8) << attempt.setTimeTaken() << "  Seconds" << std::endl;
 }
 
 void printScreen(CandidateSkeleton& who, std::vector<CandidateSkeleton>& attempts, DetailLayout layout) {
   const bool tutor = layout == DetailLayout::kTutor;
-  if (tutor) printRule("\n", 104, " \n");
-  else printRule("\n", 96, "\n");
+  if (tutor)
+    printRule("\n", 104, " \n");
+  else
+    printRule("\n", 96, "\n");
   printCandidateParticulars(who, attempts.size());
-  if (tutor) printRule("\n   ", 104, " \n\n");
-  else printRule("\n   ", 94, "\n\n");
+  if (tutor)
+    printRule("\n   ", 104, " \n\n");
+  else
+    printRule("\n   ", 94, "\n\n");
 
   if (attempts.empty()) {
-    std::cout << "\n\t ----------------> No subjects attempted yet, try again later  <-----------------\n"
-              << std::endl;
+    std::cout << "\n\t ----------------> No subjects attempted yet, try again later  <-----------------\n" << std::endl;
   }
   for (size_t i = 0; i < attempts.size(); ++i) {
-    if (tutor) printTutorRow(i + 1, attempts[i]);
-    else printScoreBoardRow(i + 1, attempts[i]);
+    if (tutor)
+      printTutorRow(i + 1, attempts[i]);
+    else
+      printScoreBoardRow(i + 1, attempts[i]);
   }
 
   if (tutor) {
@@ -89,8 +93,7 @@ bool viewCandidateDetails(int candidateNumber, DetailLayout layout) {
   }
   const std::string name = ResultFileName(row.setIDNumber(), row.setCandiNames());
   std::vector<CandidateSkeleton> attempts;
-  const LoadResult file =
-      LoadFile(name, WhenMissing::kFail, static_cast<size_t>(abcdData.maxResults), &attempts);
+  const LoadResult file = LoadFile(name, WhenMissing::kFail, static_cast<size_t>(abcdData.maxResults), &attempts);
   if (file.status.openFailed()) {
     std::cerr << kResultFileError << std::endl;
     return false;

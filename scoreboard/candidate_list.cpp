@@ -19,8 +19,8 @@ void printHeader() {
 }
 
 void printNoCandidates() {
-  std::cout << "\n\t   " << std::string(24, '*') << "  No Candidates have been recorded Yet "
-            << std::string(23, '*') << "    \n\n"
+  std::cout << "\n\t   " << std::string(24, '*') << "  No Candidates have been recorded Yet " << std::string(23, '*')
+            << "    \n\n"
             << std::endl;
 }
 

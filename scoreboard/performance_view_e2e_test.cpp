@@ -23,14 +23,17 @@ const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.12345678
 const std::string kLogIn = "1\n\nl\nT1\n42\n";
 const std::string kLoggedInPrompt = "\n\t\tYour choice (Q,R,T,V)  : ";
 
-const std::string kListHeader = "\f\n " + std::string(119, '*') +
-                                "\n\n No         \t --------------->  A L L      C A N D I D A T E S  <---------------      \n " +
-                                std::string(118, '*') + "\n";
-const std::string kNoCandidates = "\n\t   " + std::string(24, '*') + "  No Candidates have been recorded Yet " +
-                                  std::string(23, '*') + "    \n\n\n";
+const std::string kListHeader =
+    "\f\n " + std::string(119, '*') +
+    "\n\n No         \t --------------->  A L L      C A N D I D A T E S  <---------------      \n " +
+    std::string(118, '*') + "\n";
+const std::string kNoCandidates =
+    "\n\t   " + std::string(24, '*') + "  No Candidates have been recorded Yet " + std::string(23, '*') + "    \n\n\n";
 const std::string kTwoRows =
-    " 1 = Ann Lee                Maths                  66.7%                     9:5:7                 1.23e+03 Seconds\n"
-    " 2 = Ann Lee                Physics                100%                  10:15:27                     45.1 Seconds\n"
+    " 1 = Ann Lee                Maths                  66.7%                     9:5:7                 1.23e+03 "
+    "Seconds\n"
+    " 2 = Ann Lee                Physics                100%                  10:15:27                     45.1 "
+    "Seconds\n"
     "\n\t********  2  Candidate(s) Have been recorded sofar *******\n";
 const std::string kMainMenu =
     "\n\tV = View Candidate in Detail.\n\tP = Save for printing.\n\tU = Return to previous Menu.\n"
@@ -41,20 +44,19 @@ const std::string kDetailMenu =
     "\t   ------------------->     Choose options below to continue     <---------------------\n\n"
     "\tP = Previous menu.\n\tE = Exit.\n\n\tYour choice (P, E)  : ";
 const std::string kWhich = "\n\tWhich candidate do you want to View : ";
-const std::string kDetail =
-    "\f\n" + std::string(104, '_') +
-    " \n\n\tCandidate Names           : Ann Lee\n"
-    "\n\tCandidate ID/Passport     : A12\n"
-    "\n\tCandidate Nationality     : Kenya\n"
-    "\n\tCandidate Contact Number  : 0700 111 222\n"
-    "\n\tCandidate Email           : someone@example.org\n"
-    "\n\tTotal Subjects Attempted  : 2\n\n   " +
-    std::string(104, '_') +
-    " \n\n"
-    "    1.   Maths\t66.7% \t9:5:7\n"
-    "    2.   Physics\t100% \t10:15:27\n"
-    "\n   " +
-    std::string(34, '_') + "       www.quizmora.example     " + std::string(40, '_') + "\n";
+const std::string kDetail = "\f\n" + std::string(104, '_') +
+                            " \n\n\tCandidate Names           : Ann Lee\n"
+                            "\n\tCandidate ID/Passport     : A12\n"
+                            "\n\tCandidate Nationality     : Kenya\n"
+                            "\n\tCandidate Contact Number  : 0700 111 222\n"
+                            "\n\tCandidate Email           : someone@example.org\n"
+                            "\n\tTotal Subjects Attempted  : 2\n\n   " +
+                            std::string(104, '_') +
+                            " \n\n"
+                            "    1.   Maths\t66.7% \t9:5:7\n"
+                            "    2.   Physics\t100% \t10:15:27\n"
+                            "\n   " +
+                            std::string(34, '_') + "       www.quizmora.example     " + std::string(40, '_') + "\n";
 const std::string kFarewell =
     "\n\n\t------------------------>         We meet again          <-------------------------\n\n\n"
     "\t\t---------------> Visit: https://www.quizmora.example and download New Libraries  <----------------\n";

@@ -26,11 +26,12 @@ std::string homeMenu() {
 }
 const std::string kGoodbye = "\n\n\t .....................   Have a nice time   ......................\n\n\n";
 
-const std::string kListHeader = "\n " + std::string(119, '*') +
-                                "\n\n No         \t --------------->  A L L      C A N D I D A T E S  <---------------      \n " +
-                                std::string(118, '*') + "\n";
-const std::string kNoCandidates = "\n\t   " + std::string(24, '*') + "  No Candidates have been recorded Yet " +
-                                  std::string(23, '*') + "    \n\n\n";
+const std::string kListHeader =
+    "\n " + std::string(119, '*') +
+    "\n\n No         \t --------------->  A L L      C A N D I D A T E S  <---------------      \n " +
+    std::string(118, '*') + "\n";
+const std::string kNoCandidates =
+    "\n\t   " + std::string(24, '*') + "  No Candidates have been recorded Yet " + std::string(23, '*') + "    \n\n\n";
 const std::string kFileCreated = "\n\tThe file is empty...\tTry again later.... Thanks\n\n";
 
 std::string summary(int count) {
@@ -39,11 +40,15 @@ std::string summary(int count) {
 
 // The three attempts above, as the list shows them.
 const std::string kThreeRows =
-    " 1 = Ann Lee                Maths                  66.7%                     9:5:7                 1.23e+03 Seconds\n"
-    " 2 = Ann Lee                Physics                100%                  10:15:27                     45.1 Seconds\n"
-    " 3 = Ann Lee                Chemistry              50%                    11:0:0                       90 Seconds\n";
+    " 1 = Ann Lee                Maths                  66.7%                     9:5:7                 1.23e+03 "
+    "Seconds\n"
+    " 2 = Ann Lee                Physics                100%                  10:15:27                     45.1 "
+    "Seconds\n"
+    " 3 = Ann Lee                Chemistry              50%                    11:0:0                       90 "
+    "Seconds\n";
 
-const std::string kEmptyMenu = "\n\tU = Return to previous Menu.\n\tE = Exit Application.\n\n\t\tEnter your Option( U,E ): ";
+const std::string kEmptyMenu =
+    "\n\tU = Return to previous Menu.\n\tE = Exit Application.\n\n\t\tEnter your Option( U,E ): ";
 const std::string kMainMenu =
     "\n\tV = View Candidate in Detail.\n\tU = Return to previous Menu.\n\tE = Exit Application.\n"
     "\n\t\tEnter your Option( V,W,U,E ): ";
@@ -68,9 +73,8 @@ std::string detailHeader(const std::string& count) {
          "\n\tTotal Subjects Attempted  : " +
          count + "\n\n   " + std::string(94, '_') + "\n\n";
 }
-const std::string kDetailFooter =
-    "\n   " + std::string(25, '_') + std::string(13, ' ') + "www.quizmora.example" + std::string(5, ' ') +
-    std::string(30, '_') + "\n\n";
+const std::string kDetailFooter = "\n   " + std::string(25, '_') + std::string(13, ' ') + "www.quizmora.example" +
+                                  std::string(5, ' ') + std::string(30, '_') + "\n\n";
 
 void writeThreeAttempts(const ScratchDir& dir) {
   dir.write("candidate.abcddata", resultBytes({kMaths, kPhysics, kChemistry}));
@@ -111,8 +115,8 @@ TEST(ScoreBoardE2E, ListShowsEveryAttemptAndADamagedTailIsIgnored) {
 TEST(ScoreBoardE2E, LongTextsPushTheirRowOnly) {
   ScratchDir dir;
   dir.write("candidate.abcddata",
-            resultBytes({{"Bartholomew Longname-Smith", "B7", "Exactly twenty-three ch", 7.25, "23:59:59", 0.5},
-                         kChemistry}));
+            resultBytes(
+                {{"Bartholomew Longname-Smith", "B7", "Exactly twenty-three ch", 7.25, "23:59:59", 0.5}, kChemistry}));
   const ProgramRun run = runProgram(dir, "4\ne\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find(" 1 = Bartholomew Longname-SmithExactly twenty-three ch7.25% " + std::string(17, ' ') +

@@ -98,8 +98,8 @@ TutorChoice tutorMainMenu() {
     if (isKey(choice, 'E')) {
       std::cout << "\n\n\t------------------------>         We meet again          <-------------------------\n\n"
                 << std::endl;
-      std::cout << "\t\t---------------> Visit: " << kProductWebUrl
-                << " and download New Libraries  <----------------" << std::endl;
+      std::cout << "\t\t---------------> Visit: " << kProductWebUrl << " and download New Libraries  <----------------"
+                << std::endl;
       endProgram(1);
     }
     std::cout << "\n\t\tWrong input... try again.\n";
@@ -176,11 +176,8 @@ TutorDestination studentPerformanceView() {
             count, DetailLayout::kTutor,
             "\t   ------------------->     Choose options below to continue     <---------------------\n");
         break;
-      case TutorChoice::kPrint:
-        savePrintableResults();
-        return TutorDestination::kViewAllPapers;
-      case TutorChoice::kReturn:
-        return TutorDestination::kLoggedInMenu;
+      case TutorChoice::kPrint: savePrintableResults(); return TutorDestination::kViewAllPapers;
+      case TutorChoice::kReturn: return TutorDestination::kLoggedInMenu;
     }
   }
 }

@@ -4,14 +4,13 @@
 // directory it cannot write to.
 
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -100,14 +99,13 @@ ProgramRun runUnprivileged(const ScratchDir& dir, const std::string& input, doub
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::close(pipeFd[0]);
-    if (!dropPermissionOverrides() &&
-        (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+    if (!dropPermissionOverrides() && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
       ::_exit(3);
     }
     const ProgramRun run = runProgram(dir, input, timeout);
     std::ostringstream report;
-    report << run.status << ' ' << run.signal << ' ' << run.timedOut << ' ' << run.out.size() << ' '
-           << run.err.size() << '\n'
+    report << run.status << ' ' << run.signal << ' ' << run.timedOut << ' ' << run.out.size() << ' ' << run.err.size()
+           << '\n'
            << run.out << run.err;
     const std::string bytes = report.str();
     for (size_t done = 0; done < bytes.size();) {
@@ -178,9 +176,9 @@ namespace {
 
 struct ReadOnlyCase {
   const char* what;
-  bool withData;       // the fixture's files are there (read-only)
-  std::string input;   // ends where input ends, deep in the screen
-  const char* error;   // what the screen reports on the error stream
+  bool withData;      // the fixture's files are there (read-only)
+  std::string input;  // ends where input ends, deep in the screen
+  const char* error;  // what the screen reports on the error stream
 };
 
 std::vector<ReadOnlyCase> readOnlyCases() {

@@ -3,9 +3,8 @@
 // neither crash nor hang, never print past the end of a text field, and
 // never size its memory by a count taken from a file.
 
-#include <sys/resource.h>
-
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cctype>
 #include <cfloat>
@@ -34,7 +33,8 @@ struct Mutation {
 };
 
 void putInt32(std::string& bytes, size_t at, int32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + static_cast<size_t>(i)] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xff);
+  for (int i = 0; i < 4; ++i)
+    bytes[at + static_cast<size_t>(i)] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xff);
 }
 
 void putDouble(std::string& bytes, size_t at, double value) {
@@ -227,13 +227,13 @@ TEST_P(DamagedFiles, EveryReaderSurvivesEveryDamage) {
 #endif
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, DamagedFiles,
-    ::testing::Values(std::string(accountRegFileTutor), std::string(accountRegFileCandi), std::string(SubjectFile),
-                      std::string(CandiDatefilex), ResultFileName("C1", "Ann Lee"),
-                      QuestionFileName("Maths", "Form 2", "Jane Doe")),
-    [](const ::testing::TestParamInfo<std::string>& info) {
-      std::string name;
-      for (char c : info.param) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-      return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Files, DamagedFiles,
+                         ::testing::Values(std::string(accountRegFileTutor), std::string(accountRegFileCandi),
+                                           std::string(SubjectFile), std::string(CandiDatefilex),
+                                           ResultFileName("C1", "Ann Lee"),
+                                           QuestionFileName("Maths", "Form 2", "Jane Doe")),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           std::string name;
+                           for (char c : info.param) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                           return name;
+                         });

@@ -46,8 +46,8 @@ void enterScratchDirectory() {
 }
 
 void writeFile(const char* name, const uint8_t* data, size_t size) {
-  std::ofstream(name, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                               static_cast<std::streamsize>(size));
+  std::ofstream(name, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 // A result of candidate C1, Ann Lee: the list's first row when a test needs

@@ -70,7 +70,8 @@ void checkRecords(const std::string& name, const std::string& bytes, long size, 
 std::vector<std::pair<int, int>> textFieldsOf(long size) {
   std::vector<std::pair<int, int>> texts;
   for (const FieldLayout& field : layoutOfSize(size).fields) {
-    if (field.kind == FieldKind::kText) texts.emplace_back(static_cast<int>(field.offset), static_cast<int>(field.width));
+    if (field.kind == FieldKind::kText)
+      texts.emplace_back(static_cast<int>(field.offset), static_cast<int>(field.width));
   }
   return texts;
 }

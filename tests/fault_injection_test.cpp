@@ -27,10 +27,8 @@ constexpr int kRuns = 30;
 // Writes fail rarely: standard output goes through the same call, and a
 // screen whose output failed can no longer show what it saved.
 const std::vector<std::string> kFailures = {
-    "enable_random name=posix/io/oc/open,probability=0.15",
-    "enable_random name=posix/io/rw/write,probability=0.03",
-    "enable_random name=posix/io/sync/fsync,probability=0.3",
-    "enable_random name=posix/io/dir/rename,probability=0.5",
+    "enable_random name=posix/io/oc/open,probability=0.15",   "enable_random name=posix/io/rw/write,probability=0.03",
+    "enable_random name=posix/io/sync/fsync,probability=0.3", "enable_random name=posix/io/dir/rename,probability=0.5",
     "enable_random name=posix/io/oc/close,probability=0.05",
 };
 
@@ -55,8 +53,7 @@ TEST(FaultInjection, RandomSystemCallFailuresNeverLeaveHalfRecordsOrFalseSuccess
     ScratchDir dir;
     RunSetup setup;
     setup.environment = {std::string("LD_PRELOAD=") + kRunPreload + " " + kPreload,
-                         "FIU_ENABLE=" + kFailures[static_cast<size_t>(run) % kFailures.size()],
-                         "FIU_CTRL_FIFO="};
+                         "FIU_ENABLE=" + kFailures[static_cast<size_t>(run) % kFailures.size()], "FIU_CTRL_FIFO="};
     // A close that fails keeps its descriptor, and with it the file's lock,
     // so a later save of the same run waits out the lock's time-out.
     const ProgramRun r = runProgram(dir, journey(run), 120, setup);

@@ -6,10 +6,9 @@
 // script), or change the number of runs with
 // QUIZMORA_HOSTILE_RUNS=<runs per shard>.
 
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/resource.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -47,7 +46,8 @@ class ScriptMaker {
     const int chunks = pick(1, 30);
     for (int i = 0; i < chunks; ++i) script += chunk();
     // End of input at a random point, often in the middle of a line.
-    if (pick(0, 2) == 0 && !script.empty()) script.resize(static_cast<size_t>(pick(0, static_cast<int>(script.size()))));
+    if (pick(0, 2) == 0 && !script.empty())
+      script.resize(static_cast<size_t>(pick(0, static_cast<int>(script.size()))));
     return script;
   }
 
@@ -115,9 +115,7 @@ class ScriptMaker {
     return out;
   }
 
-  std::string subject() {
-    return oneOf<std::string>({"Maths", "Physics", "a/b", "..", "\\x", std::string(99, 's')});
-  }
+  std::string subject() { return oneOf<std::string>({"Maths", "Physics", "a/b", "..", "\\x", std::string(99, 's')}); }
 
   std::string letter() {
     const char c = "QRLPETVSBNYDACUWHFXZqrlpetvsbnydacuwhfxz"[pick(0, 39)];
@@ -156,12 +154,14 @@ void addFixture(const ScratchDir& dir) {
 std::string printable(const std::string& script) {
   std::string out;
   for (unsigned char c : script.substr(0, 600)) {
-    if (c == '\n') out += "\\n";
+    if (c == '\n')
+      out += "\\n";
     else if (c < 32 || c >= 127 || c == '\\') {
       char buf[8];
       std::snprintf(buf, sizeof buf, "\\x%02x", c);
       out += buf;
-    } else out += static_cast<char>(c);
+    } else
+      out += static_cast<char>(c);
   }
   return script.size() > 600 ? out + "..." : out;
 }
@@ -175,8 +175,10 @@ class NestedWorkDir {
     const std::string savedTmp = oldTmp ? oldTmp : "";
     ::setenv("TMPDIR", outer_.path().c_str(), 1);
     work_.reset(new ScratchDir);
-    if (oldTmp) ::setenv("TMPDIR", savedTmp.c_str(), 1);
-    else ::unsetenv("TMPDIR");
+    if (oldTmp)
+      ::setenv("TMPDIR", savedTmp.c_str(), 1);
+    else
+      ::unsetenv("TMPDIR");
   }
 
   const ScratchDir& work() const { return *work_; }
@@ -245,7 +247,8 @@ TEST_P(HostileInput, EveryRunEndsCleanlyAndLeavesWholeRecords) {
     const std::vector<std::string> problems = runSeed(seed);
     if (problems.empty()) continue;
     ++failed;
-    std::string report = "seed " + std::to_string(seed) + " (replay: QUIZMORA_HOSTILE_SEED=" + std::to_string(seed) + ")";
+    std::string report =
+        "seed " + std::to_string(seed) + " (replay: QUIZMORA_HOSTILE_SEED=" + std::to_string(seed) + ")";
     for (const std::string& p : problems) report += "\n  " + p;
     ADD_FAILURE() << report;
     if (failed >= 5) break;  // enough to go on with
@@ -266,8 +269,8 @@ TEST(TypedFileNames, NeverLeaveTheWorkingDirectory) {
   const Person tutor{"../Jane", "../T1", "../Form", "1234"};
   const Person candidate{"../Ann", "../C1", "Grade 9", "4321"};
   const std::string script = tutorRegistersAndLogsIn(tutor) + tutorSetsPaper("../Maths", sampleQuestions(1)) +
-                             tutorLeaves() + candidateRegistersAndLogsIn(candidate) +
-                             candidateSitsAndSaves(1, "A") + candidateLeaves() + exitProgram();
+                             tutorLeaves() + candidateRegistersAndLogsIn(candidate) + candidateSitsAndSaves(1, "A") +
+                             candidateLeaves() + exitProgram();
   const ProgramRun run = runProgram(dirs.work(), script, 20);
   EXPECT_EQ(run.status, 0);
   EXPECT_FALSE(hasSanitizerReport(run.err)) << run.err;
@@ -285,8 +288,8 @@ TEST(TypedFileNames, PrintableFileStaysInTheWorkingDirectory) {
   NestedWorkDir dirs;
   addTutorAccount(dirs.work(), kTutor);
   addResult(dirs.work(), kCandidate, "Maths", 50, 10);
-  const ProgramRun run =
-      runProgram(dirs.work(), tutorLogsIn(kTutor) + tutorPrintsResults("../summary") + tutorLeaves() + exitProgram(), 20);
+  const ProgramRun run = runProgram(
+      dirs.work(), tutorLogsIn(kTutor) + tutorPrintsResults("../summary") + tutorLeaves() + exitProgram(), 20);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(dirs.beside(), std::vector<std::string>{});
 }

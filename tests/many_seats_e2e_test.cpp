@@ -3,12 +3,11 @@
 // two accounts share an ID, and every file stays whole records.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <functional>
@@ -199,14 +198,16 @@ TEST(ManySeats, RegisterAndSaveResultsAtOnce) {
     }
     const std::string fresh = "U" + std::to_string(i);
     seats[i].steps = {
-        typeAtOnce(scriptLine("2") + scriptLine("R") + scriptLine(person.name) + scriptLine("SHARED") + scriptLine("Ghana") + scriptLine("0244") +
-                   scriptLine("seat@example.org") + scriptLine("Grade 9")),
+        typeAtOnce(scriptLine("2") + scriptLine("R") + scriptLine(person.name) + scriptLine("SHARED") +
+                   scriptLine("Ghana") + scriptLine("0244") + scriptLine("seat@example.org") + scriptLine("Grade 9")),
         Step{{"Set your Password"}, [](size_t) { return scriptLine("4321"); }, true},
-        Step{{kDuplicate, kSaved}, [fresh, rest](size_t which) {
+        Step{{kDuplicate, kSaved},
+             [fresh, rest](size_t which) {
                const std::string id = which == 0 ? fresh : "SHARED";
                // The duplicate's pause and the ID typed again, then the
                // pause after the confirmation and the login.
-               return (which == 0 ? scriptLine("") + scriptLine(fresh) : "") + scriptLine("") + scriptLine(id) + scriptLine("4321") + rest;
+               return (which == 0 ? scriptLine("") + scriptLine(fresh) : "") + scriptLine("") + scriptLine(id) +
+                      scriptLine("4321") + rest;
              }},
     };
   }
@@ -285,9 +286,8 @@ TEST(ManySeats, AfterADiskFullFailureTheNextSavesAreWhole) {
   EXPECT_NE(failedRegistration.err.find("Error while writting to tutor account file"), std::string::npos)
       << failedRegistration.err;
   EXPECT_EQ(failedRegistration.out.find(kSaved), std::string::npos);
-  const ProgramRun failedResult =
-      runProgram(dir, candidateLogsIn(ann) + candidateSitsAndSaves(1, "ABCD") + candidateLeaves() + exitProgram(),
-                 30, full);
+  const ProgramRun failedResult = runProgram(
+      dir, candidateLogsIn(ann) + candidateSitsAndSaves(1, "ABCD") + candidateLeaves() + exitProgram(), 30, full);
   EXPECT_NE(failedResult.err.find("Error encountered while saving your score to file."), std::string::npos);
   EXPECT_EQ(dir.size(accountRegFileCandi), 980);
   EXPECT_EQ(dir.size(CandiDatefilex), 980);

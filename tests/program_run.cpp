@@ -39,8 +39,7 @@ size_t occurrences(const std::string& text, const std::string& part) {
 
 const char* programPath() { return QUIZMORA_BINARY; }
 
-ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds,
-                      const RunSetup& setup) {
+ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds, const RunSetup& setup) {
   const char* program = setup.program ? setup.program : programPath();
   std::vector<char*> argv{const_cast<char*>(program)};
   for (const std::string& a : setup.arguments) argv.push_back(const_cast<char*>(a.c_str()));

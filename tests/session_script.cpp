@@ -47,7 +47,9 @@ std::string candidateSitsAndSaves(int paper, const std::string& answers) {
 
 std::string candidateLeaves() { return line("T") + line("P"); }
 
-std::string scoreBoardShows(int row) { return line("4") + line("V") + line(std::to_string(row)) + line("P") + line("U"); }
+std::string scoreBoardShows(int row) {
+  return line("4") + line("V") + line(std::to_string(row)) + line("P") + line("U");
+}
 
 std::string tutorPrintsResults(const std::string& name) {
   // T, P, the name, the success pause, then the view-all-papers screen.

@@ -304,7 +304,8 @@ TEST_P(TerminalRandomKeys, LeaveTheTerminalAsFound) {
   ASSERT_TRUE(term_->waitFor("[done]")) << "seed " << GetParam() << "\n" << term_->screen();
   const std::string screen = term_->screen();
   EXPECT_TRUE(screen.find("[status 0]") != std::string::npos || screen.find("[status 1]") != std::string::npos)
-      << "seed " << GetParam() << "\n" << screen;
+      << "seed " << GetParam() << "\n"
+      << screen;
   EXPECT_FALSE(tty_.read("stty.before").empty());
   EXPECT_EQ(tty_.read("stty.after"), tty_.read("stty.before")) << "seed " << GetParam();
   EXPECT_EQ(joined(dataFileProblems(dir_.path())), "") << "seed " << GetParam();
