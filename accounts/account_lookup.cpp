@@ -12,7 +12,7 @@ bool AccountHasId(const char* bytes, const char* id) {
 
 StoreStatus AppendNewAccount(const char* path, const std::string& bytes, const char* id, bool* duplicate) {
   const std::string wanted = id;
-  return AppendRecords(
-      path, bytes, bytes.size(), [&wanted](const char* record) { return AccountHasId(record, wanted.c_str()); },
+  return AppendClaimedRecords(
+      path, bytes, bytes.size(), wanted, [&wanted](const char* record) { return AccountHasId(record, wanted.c_str()); },
       duplicate);
 }

@@ -58,10 +58,18 @@ class File {
   Status ReadAt(uint64_t offset, char* dst, size_t n, size_t* got);
   // Writes all `n` bytes at the end of the file, in one system call where
   // the system allows; a short write is retried for the rest and, when no
-  // more bytes go, reported as ENOSPC.
-  Status Append(const char* data, size_t n);
-  // The file's size in bytes.
+  // more bytes go, reported as ENOSPC. *written (when not null) receives
+  // how many bytes went into the file, also on failure.
+  Status Append(const char* data, size_t n, size_t* written = nullptr);
+  // The file's size in bytes, as this machine sees it: on a network file
+  // system it may be a size cached a moment ago, before another machine's
+  // append.
   Status Size(uint64_t* size);
+  // The file's size as every machine sharing it agrees on it, for deciding
+  // what to cut from its end: where the file system may hand out a cached
+  // size (network and FUSE file systems), this first waits until every
+  // such cache has expired (kSettleMs); elsewhere it is Size.
+  Status SettledSize(uint64_t* size);
   // Cuts (or extends with zeros) the file to `size` bytes.
   Status Truncate(uint64_t size);
   // Forces data and size to stable storage.
@@ -94,12 +102,26 @@ enum OpenFlags {
   kRead = 1,       // read only
   kReadWrite = 2,  // read and write (with neither: write only)
   kCreate = 4,     // create when missing (never truncates an existing file)
+  kAppend = 8,     // every write lands at the end the file system holds at
+                   // that moment, not where this machine last saw it end
 };
+
+// How long SettledSize waits for the caches of a network file system: twice
+// the one-second lifetime of the attribute caches of Linux's FUSE mounts,
+// GlusterFS's client and NFS's minimum.
+constexpr int kSettleMs = 2000;
 
 // Opens `path` in binary mode. *created (when not null) tells whether the
 // file did not exist before. Files are created with the mode every new file
-// of the program gets (0666 less the umask on POSIX).
+// of the program gets (0666 less the umask on POSIX). A name that another
+// machine has just replaced (ESTALE on a network file system) is tried
+// again for a while before the open fails.
 Status OpenFile(const std::string& path, int flags, File* file, bool* created);
+
+// Creates the file `path`, empty, only when no file of that name exists:
+// EEXIST when one does, whichever machine sharing the folder made it. The
+// new name is synced to stable storage before this returns ok.
+Status CreateExclusive(const std::string& path);
 
 // Creates a new, empty, uniquely named file in the directory of `target`
 // (with a short name of its own, ".quizmora-XXXXXX"), open for writing.

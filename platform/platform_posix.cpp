@@ -4,6 +4,9 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#ifdef __linux__
+#include <sys/vfs.h>
+#endif
 #include <termios.h>
 #include <unistd.h>
 
@@ -57,6 +60,55 @@ bool TryLock(int fd, int* error) {
   return false;
 }
 
+// Runs `call` (an open or a stat of a name) until it no longer fails with
+// ESTALE. On a network file system a name that another machine has just
+// replaced by a rename may still lead to the old, removed file until this
+// machine's caches of the folder expire (about a second); the name is then
+// looked up afresh.
+template <class Call>
+int RetryingStale(Call call) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(2 * kSettleMs);
+  for (;;) {
+    const int result = call();
+    if (result >= 0 || errno != ESTALE || std::chrono::steady_clock::now() >= deadline) return result;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
+int OpenName(const std::string& path, int flags, mode_t mode = 0) {
+  return RetryingStale([&] { return ::open(path.c_str(), flags, mode); });
+}
+
+int StatName(const std::string& path, struct stat* st) {
+  return RetryingStale([&] { return ::stat(path.c_str(), st); });
+}
+
+// True when the file system holding `fd` may answer with sizes a client
+// cached before another machine changed the file: network file systems and
+// FUSE (GlusterFS, among others). Local file systems answer exactly.
+bool SizesMayBeCached(int fd) {
+#ifdef __linux__
+  struct statfs fs;
+  if (::fstatfs(fd, &fs) != 0) return true;
+  switch (static_cast<unsigned long>(fs.f_type)) {
+    case 0x65735546:  // FUSE
+    case 0x6969:      // NFS
+    case 0x517B:      // SMB
+    case 0xFF534D42:  // CIFS
+    case 0xFE534D42:  // SMB2
+    case 0x00C36400:  // Ceph
+    case 0x01021997:  // 9P
+    case 0x5346414F:  // AFS
+    case 0x73757245:  // Coda
+      return true;
+    default: return false;
+  }
+#else
+  (void)fd;
+  return false;
+#endif
+}
+
 }  // namespace
 
 std::string Describe(int error) { return std::strerror(error); }
@@ -83,15 +135,17 @@ Status File::ReadAt(uint64_t offset, char* dst, size_t n, size_t* got) {
   }
 }
 
-Status File::Append(const char* data, size_t n) {
-  if (::lseek(handle_, 0, SEEK_END) < 0) return FromErrno();
+Status File::Append(const char* data, size_t n, size_t* written) {
   size_t done = 0;
+  if (written) *written = 0;
+  if (::lseek(handle_, 0, SEEK_END) < 0) return FromErrno();
   while (done < n) {
     const ssize_t w = ::write(handle_, data + done, n - done);
     if (w < 0 && errno == EINTR) continue;
     if (w < 0) return FromErrno();
     if (w == 0) return Status::Error(ENOSPC);
     done += static_cast<size_t>(w);
+    if (written) *written = done;
   }
   return Status::Ok();
 }
@@ -101,6 +155,11 @@ Status File::Size(uint64_t* size) {
   if (::fstat(handle_, &st) != 0) return FromErrno();
   *size = static_cast<uint64_t>(st.st_size);
   return Status::Ok();
+}
+
+Status File::SettledSize(uint64_t* size) {
+  if (SizesMayBeCached(handle_)) std::this_thread::sleep_for(std::chrono::milliseconds(kSettleMs));
+  return Size(size);
 }
 
 Status File::Truncate(uint64_t size) {
@@ -137,7 +196,7 @@ Status File::IsNamedBy(const std::string& path, bool* same) {
   *same = false;
   struct stat mine, named;
   if (::fstat(handle_, &mine) != 0) return FromErrno();
-  if (::stat(path.c_str(), &named) != 0) return errno == ENOENT ? Status::Ok() : FromErrno();
+  if (StatName(path, &named) != 0) return errno == ENOENT ? Status::Ok() : FromErrno();
   *same = mine.st_dev == named.st_dev && mine.st_ino == named.st_ino;
   return Status::Ok();
 }
@@ -157,16 +216,30 @@ Status OpenFile(const std::string& path, int flags, File* file, bool* created) {
   if (created) *created = false;
   int mode = (flags & kReadWrite) ? O_RDWR : (flags & kRead) ? O_RDONLY : O_WRONLY;
   mode |= O_CLOEXEC;
-  int fd = ::open(path.c_str(), mode);
+  // With O_APPEND the file system itself puts each write at the file's
+  // end; a seek to the end would use this machine's idea of the size,
+  // which on a network file system may be stale, and write over records
+  // another machine has just appended.
+  if (flags & kAppend) mode |= O_APPEND;
+  int fd = OpenName(path, mode);
   if (fd < 0 && errno == ENOENT && (flags & kCreate)) {
-    fd = ::open(path.c_str(), mode | O_CREAT | O_EXCL, 0666);
+    fd = OpenName(path, mode | O_CREAT | O_EXCL, 0666);
     if (fd >= 0 && created) *created = true;
     // Another process created it between the two opens: open that one.
-    if (fd < 0 && errno == EEXIST) fd = ::open(path.c_str(), mode);
+    if (fd < 0 && errno == EEXIST) fd = OpenName(path, mode);
   }
   if (fd < 0) return FromErrno();
   file->handle_ = fd;
   return Status::Ok();
+}
+
+Status CreateExclusive(const std::string& path) {
+  // O_EXCL is decided where the folder lives (the server of a network file
+  // system), so of several machines creating one name exactly one succeeds.
+  const int fd = OpenName(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return FromErrno();
+  ::close(fd);
+  return SyncDirectoryOf(path);
 }
 
 Status CreateTemporaryBeside(const std::string& target, File* file, std::string* temp_path) {
@@ -208,11 +281,11 @@ Status MakeDirectory(const std::string& path) {
 
 bool PathExists(const std::string& path) {
   struct stat st;
-  return ::stat(path.c_str(), &st) == 0;
+  return StatName(path, &st) == 0;
 }
 
 bool WritableOrMissing(const std::string& path) {
-  const int probe = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  const int probe = OpenName(path, O_WRONLY | O_CLOEXEC);
   if (probe >= 0) {
     ::close(probe);
     return true;

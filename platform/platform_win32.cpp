@@ -218,15 +218,17 @@ Status File::ReadAt(uint64_t offset, char* dst, size_t n, size_t* got) {
   return Status::Ok();
 }
 
-Status File::Append(const char* data, size_t n) {
+Status File::Append(const char* data, size_t n, size_t* written) {
   const HANDLE h = HandleOf(handle_);
+  size_t sent = 0;
+  if (written) *written = 0;
   if (!Seek(h, 0, FILE_END, nullptr)) return LastError();
-  size_t written = 0;
-  while (written < n) {
+  while (sent < n) {
     DWORD done = 0;
-    if (!::WriteFile(h, data + written, Chunk(n - written), &done, nullptr)) return LastError();
+    if (!::WriteFile(h, data + sent, Chunk(n - sent), &done, nullptr)) return LastError();
     if (done == 0) return Status::Error(ENOSPC);
-    written += done;
+    sent += done;
+    if (written) *written = sent;
   }
   return Status::Ok();
 }
@@ -237,6 +239,10 @@ Status File::Size(uint64_t* size) {
   *size = static_cast<uint64_t>(bytes.QuadPart);
   return Status::Ok();
 }
+
+// Windows' own file systems answer with the size the file has; shares are
+// left to their client's coherence.
+Status File::SettledSize(uint64_t* size) { return Size(size); }
 
 Status File::Truncate(uint64_t size) {
   const HANDLE h = HandleOf(handle_);
@@ -321,6 +327,15 @@ Status OpenFile(const std::string& path, int flags, File* file, bool* created) {
   if (created && (flags & kCreate)) *created = ::GetLastError() != ERROR_ALREADY_EXISTS;
   file->handle_ = h;
   return Status::Ok();
+}
+
+Status CreateExclusive(const std::string& path) {
+  const HANDLE h = ::CreateFileW(SystemPath(path).c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return LastError();
+  const Status flushed = ::FlushFileBuffers(h) ? Status::Ok() : LastError();
+  ::CloseHandle(h);
+  return flushed;
 }
 
 Status CreateTemporaryBeside(const std::string& target, File* file, std::string* temp_path) {

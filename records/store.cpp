@@ -10,9 +10,11 @@ using platform::Status;
 
 AppendHook appendHook;
 
-Status WriteAtEnd(File& file, const char* data, size_t n) {
-  if (appendHook) return appendHook(file, data, n);
-  return file.Append(data, n);
+Status WriteAtEnd(File& file, const char* data, size_t n, size_t* written = nullptr) {
+  size_t ignored = 0;
+  if (!written) written = &ignored;
+  if (appendHook) return appendHook(file, data, n, written);
+  return file.Append(data, n, written);
 }
 
 // Opens `path` read-write (created when missing) and takes its lock. The
@@ -21,7 +23,8 @@ Status WriteAtEnd(File& file, const char* data, size_t n) {
 // longer has the name guards nothing, so the name is opened afresh.
 StoreStatus OpenLocked(const std::string& path, File* file, bool* created) {
   for (int attempt = 0;; ++attempt) {
-    const Status opened = platform::OpenFile(path, platform::kReadWrite | platform::kCreate, file, created);
+    const Status opened =
+        platform::OpenFile(path, platform::kReadWrite | platform::kCreate | platform::kAppend, file, created);
     if (!opened.ok()) return StoreStatus::Failure(StoreStep::kOpen, opened);
     const Status locked = file->LockExclusive(kLockTimeoutMs);
     if (!locked.ok()) return StoreStatus::Failure(StoreStep::kLock, locked);
@@ -58,12 +61,22 @@ StoreStatus FindClash(File& file, size_t record_size, uint64_t size, const Clash
   return StoreStatus{};
 }
 
-// Writes `bytes` at the end of the locked `file`, which held `size` bytes,
-// and syncs them; on any failure the file is cut back to `size`, so nothing
-// of this append remains.
-StoreStatus AppendWhole(File& file, const std::string& path, const std::string& bytes, uint64_t size, bool created) {
+// Takes away the last `written` bytes of the locked `file`: what a failed
+// append left. The end is measured once every machine agrees on it (a size
+// cached by a network file system would cut other machines' records).
+void CutOwnBytes(File& file, size_t written) {
+  uint64_t end = 0;
+  if (written == 0 || !file.SettledSize(&end).ok() || end < written) return;
+  file.Truncate(end - written);
+  file.Sync();
+}
+
+// Writes `bytes` at the end of the locked `file` and syncs them; on any
+// failure whatever this append wrote is cut away again.
+StoreStatus AppendWhole(File& file, const std::string& path, const std::string& bytes, bool created) {
   StoreStatus status;
-  const Status written = WriteAtEnd(file, bytes.data(), bytes.size());
+  size_t sent = 0;
+  const Status written = WriteAtEnd(file, bytes.data(), bytes.size(), &sent);
   if (!written.ok()) {
     status = StoreStatus::Failure(StoreStep::kWrite, written);
   } else {
@@ -76,30 +89,50 @@ StoreStatus AppendWhole(File& file, const std::string& path, const std::string& 
     const Status dir = platform::SyncDirectoryOf(path);
     if (!dir.ok()) status = StoreStatus::Failure(StoreStep::kSync, dir);
   }
-  if (!status.ok()) {
-    file.Truncate(size);
-    file.Sync();
-  }
+  if (!status.ok()) CutOwnBytes(file, sent);
   return status;
 }
 
+// Claims `key` for the file `path` by creating its claim file, which only
+// one seat can do, on this machine or another: *taken when it was claimed
+// before.
+StoreStatus Claim(const std::string& path, const std::string& key, bool* taken) {
+  *taken = false;
+  const Status folder = platform::MakeDirectory(ClaimFolderName(path));
+  if (!folder.ok() && folder.error != EEXIST) return StoreStatus::Failure(StoreStep::kOpen, folder);
+  const Status made = platform::CreateExclusive(ClaimFileName(path, key));
+  if (made.error == EEXIST) {
+    *taken = true;
+    return StoreStatus{};
+  }
+  if (!made.ok()) return StoreStatus::Failure(StoreStep::kOpen, made);
+  return StoreStatus{};
+}
+
 // Appends `bytes` to the locked `file` (records of `record_size`): its
-// partial tail is cut aside first, then, unless `clash` finds a clash, the
-// bytes are appended whole.
+// partial tail is cut aside first, then, unless `clash` finds a clash or
+// `claim` (when not null) is a key claimed before, the bytes are appended
+// whole. A claim whose append fails is given up again.
 StoreStatus AppendLocked(File& file, const std::string& path, const std::string& bytes, size_t record_size,
-                         bool created, const ClashCheck& clash = nullptr, bool* clashed = nullptr) {
+                         bool created, const ClashCheck& clash = nullptr, bool* clashed = nullptr,
+                         const std::string* claim = nullptr) {
   StoreStatus status = CutPartialTail(file, path, record_size);
   if (!status.ok()) return status;
-  uint64_t size = 0;
-  const Status sized = file.Size(&size);
-  if (!sized.ok()) return StoreStatus::Failure(StoreStep::kRead, sized);
+  bool found = false;
   if (clash) {
-    bool found = false;
+    // The size may be a moment old on a network file system; the claim
+    // below is what decides there.
+    uint64_t size = 0;
+    const Status sized = file.Size(&size);
+    if (!sized.ok()) return StoreStatus::Failure(StoreStep::kRead, sized);
     status = FindClash(file, record_size, size, clash, &found);
-    if (clashed) *clashed = found;
-    if (!status.ok() || found) return status;
   }
-  return AppendWhole(file, path, bytes, size, created);
+  if (status.ok() && !found && claim) status = Claim(path, *claim, &found);
+  if (clashed) *clashed = found;
+  if (!status.ok() || found) return status;
+  status = AppendWhole(file, path, bytes, created);
+  if (!status.ok() && claim) platform::RemoveFile(ClaimFileName(path, *claim));
+  return status;
 }
 
 }  // namespace
@@ -167,6 +200,48 @@ StoreStatus AppendRecords(const std::string& path, const std::string& bytes, siz
   const StoreStatus status = OpenLocked(path, &file, &created);
   if (!status.ok()) return status;
   return AppendLocked(file, path, bytes, record_size, created, clash, clashed);
+}
+
+StoreStatus AppendClaimedRecords(const std::string& path, const std::string& bytes, size_t record_size,
+                                 const std::string& key, const ClashCheck& clash, bool* clashed) {
+  *clashed = false;
+  File file;
+  bool created = false;
+  const StoreStatus status = OpenLocked(path, &file, &created);
+  if (!status.ok()) return status;
+  return AppendLocked(file, path, bytes, record_size, created, clash, clashed, &key);
+}
+
+// ---- Claims -----------------------------------------------------------------
+
+std::string ClaimFolderName(const std::string& path) { return path + ".ids"; }
+
+std::string ClaimFileName(const std::string& path, const std::string& key) {
+  // Hexadecimal: any key makes a valid name, distinct on file systems that
+  // ignore case, and at most 2 x 99 + 3 characters for a 99-byte ID.
+  static const char kDigits[] = "0123456789abcdef";
+  std::string name = ClaimFolderName(path) + "/id-";
+  for (unsigned char c : key) {
+    name += kDigits[c >> 4];
+    name += kDigits[c & 15];
+  }
+  return name;
+}
+
+bool ClaimedKey(const std::string& file_name, std::string* key) {
+  key->clear();
+  if (file_name.compare(0, 3, "id-") != 0 || file_name.size() % 2 == 0) return false;
+  for (size_t i = 3; i < file_name.size(); i += 2) {
+    int value = 0;
+    for (size_t j = i; j < i + 2; ++j) {
+      const char c = file_name[j];
+      const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+      if (digit < 0) return false;
+      value = value * 16 + digit;
+    }
+    *key += static_cast<char>(value);
+  }
+  return true;
 }
 
 // ---- Replacing ------------------------------------------------------------
@@ -259,6 +334,11 @@ StoreStatus CutPartialTail(File& file, const std::string& path, size_t record_si
   if (cut) *cut = 0;
   uint64_t size = 0;
   Status step = file.Size(&size);
+  if (!step.ok()) return StoreStatus::Failure(StoreStep::kRead, step);
+  if (size % record_size == 0) return StoreStatus{};
+  // What is cut is decided only from the size every machine agrees on: a
+  // size cached before another machine's append would cut its records.
+  step = file.SettledSize(&size);
   if (!step.ok()) return StoreStatus::Failure(StoreStep::kRead, step);
   const uint64_t tail = size % record_size;
   if (tail == 0) return StoreStatus{};

@@ -14,12 +14,14 @@
 // StoreStatus saying which step failed and why (errno), and each screen
 // prints its own message from that.
 //
-// Several programs may share one folder. Every writer holds an exclusive
-// lock on the file it changes (on the library, for a publication) for as
-// long as the write takes, waiting at most kLockTimeoutMs for it. Records
-// are whole, always: an append first moves a partial tail left by a crash
-// into FILE.partial, and an append that fails at any step is cut back to
-// the size the file had before it.
+// Several programs may share one folder, also from several machines over a
+// network file system. Every writer holds an exclusive lock on the file it
+// changes (on the library, for a publication) for as long as the write
+// takes, waiting at most kLockTimeoutMs for it, and writes through a
+// descriptor that appends wherever the file really ends. Records are whole,
+// always: an append first moves a partial tail left by a crash into
+// FILE.partial, and an append that fails at any step has its bytes cut
+// away again; both cuts are measured from the size every machine agrees on.
 
 // How long a writer waits for another seat's lock before giving up.
 constexpr int kLockTimeoutMs = 10000;
@@ -142,6 +144,24 @@ using ClashCheck = std::function<bool(const char* record)>;
 StoreStatus AppendRecords(const std::string& path, const std::string& bytes, size_t record_size,
                           const ClashCheck& clash = nullptr, bool* clashed = nullptr);
 
+// As AppendRecords, and also claims `key` (an account's ID, say) for `path`
+// by creating the key's claim file, which exactly one seat can do even when
+// the seats are machines sharing the folder over a network, whose reads of
+// the file may be a moment old. A key claimed before counts as a clash.
+// Records that exist without a claim (written before claims were made)
+// are found by `clash`. The claim is given up again when the append fails.
+StoreStatus AppendClaimedRecords(const std::string& path, const std::string& bytes, size_t record_size,
+                                 const std::string& key, const ClashCheck& clash, bool* clashed);
+
+// The folder beside `path` that holds its claims ("accDataCdata.abcdAcc.ids"),
+// and the claim file of `key` in it ("id-" and the key's bytes in
+// hexadecimal).
+std::string ClaimFolderName(const std::string& path);
+std::string ClaimFileName(const std::string& path, const std::string& key);
+// Reads the key back from a claim file's name (without its folder); false
+// for a name no claim has.
+bool ClaimedKey(const std::string& file_name, std::string* key);
+
 // The encoded bytes of one record.
 template <class Record>
 std::string EncodeRecord(const Record& record) {
@@ -231,8 +251,9 @@ std::string PartialTailName(const std::string& path);
 StoreStatus CutPartialTail(platform::File& file, const std::string& path, size_t record_size, uint64_t* cut = nullptr);
 
 // Test seam: when set, every data write the store makes goes through
-// `write` instead of the file's own Append (for injected short writes).
-using AppendHook = std::function<platform::Status(platform::File&, const char*, size_t)>;
+// `write` instead of the file's own Append (for injected short writes); it
+// puts the bytes it wrote into its last argument.
+using AppendHook = std::function<platform::Status(platform::File&, const char*, size_t, size_t*)>;
 void SetAppendHookForTesting(AppendHook hook);
 
 #endif  // QUIZMORA_RECORDS_STORE_H_

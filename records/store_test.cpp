@@ -74,8 +74,8 @@ TEST(Store, AFailedAppendLeavesTheFileExactlyAsBefore) {
   EXPECT_EQ(dir.read("accDataCdata.abcdAcc"), record("A1"));
 
   // A short write that then fails (a full disk), through the store's seam.
-  SetAppendHookForTesting([](platform::File& f, const char* data, size_t n) {
-    f.Append(data, n / 2);
+  SetAppendHookForTesting([](platform::File& f, const char* data, size_t n, size_t* written) {
+    f.Append(data, n / 2, written);
     return platform::Status::Error(ENOSPC);
   });
   const StoreStatus s = AppendRecords(path, record("A3"), kSize);

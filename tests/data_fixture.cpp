@@ -65,6 +65,23 @@ void checkRecords(const std::string& name, const std::string& bytes, long size, 
   }
 }
 
+// Checks that a folder of claimed IDs holds nothing but empty claim files.
+void checkClaims(const std::string& folder, std::vector<std::string>& problems) {
+  DIR* d = ::opendir(folder.c_str());
+  if (!d) return problems.push_back("cannot list " + folder);
+  while (const dirent* entry = ::readdir(d)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st;
+    std::string key;
+    if (::lstat((folder + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != 0 ||
+        !ClaimedKey(name, &key)) {
+      problems.push_back(folder + "/" + name + ": not a claim");
+    }
+  }
+  ::closedir(d);
+}
+
 }  // namespace
 
 std::vector<std::pair<int, int>> textFieldsOf(long size) {
@@ -157,7 +174,12 @@ std::vector<std::string> dataFileProblems(const std::string& dir, bool tempFiles
     if (name == "." || name == "..") continue;
     const std::string path = dir + "/" + name;
     struct stat st;
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    const bool isFolder = ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    if (isFolder && (name == ClaimFolderName(accountRegFileTutor) || name == ClaimFolderName(accountRegFileCandi))) {
+      checkClaims(path, problems);
+      continue;
+    }
+    if (isFolder || !S_ISREG(st.st_mode)) {
       problems.push_back(name + ": not a plain file");
       continue;
     }

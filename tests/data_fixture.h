@@ -38,7 +38,8 @@ std::vector<std::pair<int, int>> textFieldsOf(long size);
 // Returns a description of everything wrong with the data files in `dir`
 // (empty when all is well): a file that is not a whole number of records, a
 // record whose texts lack their terminator or whose numbers are out of the
-// range the program writes, a name the program never makes, a subdirectory,
+// range the program writes, a name the program never makes, a subdirectory
+// other than a folder of claimed IDs holding only claims,
 // and, unless `tempFilesAllowed`, a temporary file left over from a
 // replacement.
 std::vector<std::string> dataFileProblems(const std::string& dir, bool tempFilesAllowed = false);

@@ -8,8 +8,10 @@
 #include <sstream>
 #include <stdexcept>
 
-ScratchDir::ScratchDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quizmora-test-XXXXXX").string();
+ScratchDir::ScratchDir() : ScratchDir(std::filesystem::temp_directory_path().string()) {}
+
+ScratchDir::ScratchDir(const std::string& parent) {
+  std::string pattern = (std::filesystem::path(parent) / "quizmora-test-XXXXXX").string();
   if (!::mkdtemp(&pattern[0])) throw std::runtime_error("cannot create a temporary directory");
   path_ = pattern;
 }

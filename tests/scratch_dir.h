@@ -8,6 +8,9 @@
 class ScratchDir {
  public:
   ScratchDir();
+  // Makes the directory inside `parent` instead of the system's temporary
+  // directory.
+  explicit ScratchDir(const std::string& parent);
   ~ScratchDir();
   ScratchDir(const ScratchDir&) = delete;
   ScratchDir& operator=(const ScratchDir&) = delete;

@@ -1,0 +1,185 @@
+// A lab of seats on two machines sharing one data folder over a cluster file
+// system: the folder is seen through two mounts (two clients of one volume,
+// named in QUIZMORA_LAB_MOUNTS as "FIRST:SECOND"), and seats on both register,
+// sit and save while a tutor on the first republishes the paper. Nothing a
+// screen confirmed may be missing when either mount is read afterwards.
+// tests/lab/run-lab sets up such a volume and runs this test; without the
+// mounts it is skipped.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "records/candidate_skeleton.h"
+#include "records/data_files.h"
+#include "records/store.h"
+#include "tests/data_fixture.h"
+#include "tests/program_run.h"
+#include "tests/scratch_dir.h"
+#include "tests/seat_runner.h"
+#include "tests/session_script.h"
+
+namespace {
+
+const Person kTutor{"Jane Doe", "T1", "Form 2", "1234"};
+const char kDuplicate[] = "Id/Passport Number you entered already exists";
+const char kSaved[] = "saved succesfully";
+const int kRepublications = 6;
+const int kSittings = 4;
+
+// The two mounts of the lab's volume, or nothing when the test is not run
+// on one.
+std::vector<std::string> labMounts() {
+  const char* mounts = std::getenv("QUIZMORA_LAB_MOUNTS");
+  if (!mounts) return {};
+  const std::string both = mounts;
+  const size_t colon = both.find(':');
+  if (colon == std::string::npos) return {};
+  return {both.substr(0, colon), both.substr(colon + 1)};
+}
+
+std::vector<std::string> idsOf(const std::string& path) {
+  std::vector<std::string> ids;
+  ScanFile<CandidateSkeleton>(path, WhenMissing::kFail, SIZE_MAX, [&ids](CandidateSkeleton& c) {
+    ids.push_back(c.setIDNumber());
+    return true;
+  });
+  return ids;
+}
+
+// A paper of eight questions whose answers are all `key`.
+std::vector<Question> keyed(char key) {
+  std::vector<Question> questions = sampleQuestions(8);
+  for (Question& q : questions) q.correct = key;
+  return questions;
+}
+
+std::string bytesOf(const std::string& path) {
+  std::string bytes;
+  FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return "(missing)";
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+  std::fclose(f);
+  return bytes;
+}
+
+// One round of the lab in a fresh folder, `first` and `second` being that
+// folder as the two machines see it (the same path for a local round): on
+// the first, a tutor republishes the paper (two editions whose keys differ
+// in every question) while two candidates sit it and two register with one
+// shared ID; on the second, three candidates sit it and two more register
+// with that ID. Returns the seats, run to their ends.
+std::vector<Seat> runRound(const ScratchDir& dir, const std::string& second, double* seconds) {
+  const std::string& first = dir.path();
+  const std::vector<Question> keyA = keyed('A'), keyB = keyed('B');
+  addTutorAccount(dir, kTutor);
+  addPaper(dir, kTutor, "Maths", keyA);
+
+  std::vector<Seat> seats(10);
+  std::string tutor = tutorLogsIn(kTutor);
+  for (int i = 0; i < kRepublications; ++i) tutor += tutorSetsPaper("Maths", i % 2 ? keyA : keyB);
+  seats[0].steps = {typeAtOnce(tutor + tutorLeaves() + exitProgram())};
+  for (size_t i = 1; i < seats.size(); ++i) {
+    seats[i].dir = i < 5 ? first : second;
+    const bool reader = i == 1 || i == 2 || (i >= 5 && i <= 7);
+    if (reader) {
+      const Person person{"Reader " + std::to_string(i), "R" + std::to_string(i), "Grade 9", "4321"};
+      std::string script = candidateRegistersAndLogsIn(person);
+      for (int round = 0; round < kSittings; ++round) script += candidateSitsAndSaves(1, "AAAAAAAA");
+      seats[i].steps = {typeAtOnce(script + candidateLeaves() + exitProgram())};
+      continue;
+    }
+    // Registrants of the shared ID: all pass the first check before any of
+    // them appends; the losers take an ID of their own, all then sit once.
+    const std::string fresh = "U" + std::to_string(i);
+    const std::string rest = candidateSitsAndSaves(1, "AAAAAAAA") + candidateLeaves() + exitProgram();
+    seats[i].steps = {
+        typeAtOnce(scriptLine("2") + scriptLine("R") + scriptLine("Seat " + std::to_string(i)) + scriptLine("SHARED") +
+                   scriptLine("Ghana") + scriptLine("0244") + scriptLine("seat@example.org") + scriptLine("Grade 9")),
+        Step{{"Set your Password"}, [](size_t) { return scriptLine("4321"); }, true},
+        Step{{kDuplicate, kSaved},
+             [fresh, rest](size_t which) {
+               const std::string id = which == 0 ? fresh : "SHARED";
+               return (which == 0 ? scriptLine("") + scriptLine(fresh) : "") + scriptLine("") + scriptLine(id) +
+                      scriptLine("4321") + rest;
+             }},
+    };
+  }
+  const double start = monotonicSeconds();
+  runSeats(seats, first, 300);
+  *seconds = monotonicSeconds() - start;
+  return seats;
+}
+
+// Checks what the seats of a round saw and what they left, through both
+// views of the folder.
+void checkRound(const std::vector<Seat>& seats, const std::string& first, const std::string& second) {
+  size_t duplicates = 0, registered = 0, sittings = 0;
+  for (size_t i = 0; i < seats.size(); ++i) {
+    const Seat& seat = seats[i];
+    EXPECT_EQ(seat.status, 0) << "seat " << i << ": " << seat.errors;
+    EXPECT_EQ(seat.errors, "") << "seat " << i;
+    if (i == 0) {
+      EXPECT_EQ(occurrences(seat.screen, "Your paper has been added to library"), size_t{kRepublications});
+      continue;
+    }
+    // Each opening of the paper read one edition whole: all right or all
+    // wrong. Every sitting is saved; a failed save would be on its errors.
+    const size_t sat = occurrences(seat.screen, "Your score : ");
+    EXPECT_EQ(occurrences(seat.screen, "Your score : 100%") + occurrences(seat.screen, "Your score : 0%"), sat)
+        << "seat " << i;
+    sittings += sat;
+    EXPECT_EQ(seat.screen.find("blank"), std::string::npos) << "seat " << i;
+    duplicates += occurrences(seat.screen, kDuplicate);
+    registered += occurrences(seat.screen, kSaved);
+  }
+  const size_t accounts = 9, results = 5 * kSittings + 4;
+  EXPECT_EQ(duplicates, 3u);
+  EXPECT_EQ(registered, accounts);
+  EXPECT_EQ(sittings, results);
+  for (const std::string& view : {first, second}) {
+    SCOPED_TRACE(view);
+    EXPECT_EQ(dataFileProblems(view), std::vector<std::string>{});
+    const std::vector<std::string> ids = idsOf(view + "/" + accountRegFileCandi);
+    EXPECT_EQ(ids.size(), accounts);
+    EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), ids.size());
+    EXPECT_EQ(idsOf(view + "/" + CandiDatefilex).size(), results);
+    for (int i : {1, 2, 5, 6, 7}) {
+      const std::string id = "R" + std::to_string(i), name = "Reader " + std::to_string(i);
+      EXPECT_EQ(idsOf(view + "/" + ResultFileName(id.c_str(), name.c_str())).size(), size_t{kSittings}) << id;
+    }
+    EXPECT_EQ(bytesOf(view + "/" + SubjectFile).size(), (1u + kRepublications) * 1242);
+  }
+  for (const char* name : {accountRegFileCandi, CandiDatefilex, SubjectFile}) {
+    EXPECT_EQ(bytesOf(first + "/" + name), bytesOf(second + "/" + name)) << name << " differs between the mounts";
+  }
+}
+
+}  // namespace
+
+TEST(Lab, SeatsOnTwoMountsLoseNothingAndKeepUpWithALocalFolder) {
+  const std::vector<std::string> mounts = labMounts();
+  if (mounts.empty()) GTEST_SKIP() << "needs a volume mounted twice (QUIZMORA_LAB_MOUNTS); tests/lab/run-lab makes one";
+
+  double local = 0, shared = 0;
+  {
+    SCOPED_TRACE("local folder");
+    ScratchDir dir;
+    checkRound(runRound(dir, dir.path(), &local), dir.path(), dir.path());
+  }
+  ScratchDir dir(mounts[0]);
+  const std::string second = mounts[1] + dir.path().substr(mounts[0].size());
+  const std::vector<Seat> seats = runRound(dir, second, &shared);
+  // Caches of the other machine's view last a second; what was saved must
+  // be there once they have passed.
+  ::sleep(2);
+  checkRound(seats, dir.path(), second);
+  std::printf("lab round: %.2f s on the two mounts, %.2f s on a local folder (%.2fx)\n", shared, local, shared / local);
+  EXPECT_LE(shared, 2 * local);
+}
