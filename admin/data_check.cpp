@@ -28,13 +28,13 @@ class FileCheck {
       : name_(name), kind_(kind), layout_(*LayoutOf(kind)), headers_(headers), problems_(problems) {}
 
   void Run() {
-    uint64_t tail = 0;
-    const StoreStatus status = ScanRecordBytes(name_, layout_.size, &tail, [this](long record, const char* bytes) {
-      record_ = record;
-      CheckRecord(bytes);
-    });
-    if (!status.ok()) return Add(DescribeFailure(status, name_));
-    if (tail > 0) Add(std::to_string(tail) + " bytes after the last whole record");
+    const LoadResult scan =
+        ScanRecords(name_, layout_.size, WhenMissing::kFail, SIZE_MAX, [this](long record, const char* bytes) {
+          record_ = record;
+          CheckRecord(bytes);
+        });
+    if (!scan.status.ok()) return Add(DescribeFailure(scan.status, name_));
+    if (scan.tail > 0) Add(std::to_string(scan.tail) + " bytes after the last whole record");
   }
 
  private:

@@ -26,7 +26,8 @@ int RunExportResults(const AdminOptions& options) {
     const ResultRow row = RowFromRecord(number, bytes);
     out.Write(json ? JsonLine(row) : CsvRow(row));
   };
-  const StoreStatus read = ScanRecordBytes(CandiDatefilex, kCandidateRecordSize, nullptr, write);
+  const StoreStatus read =
+      ScanRecords(CandiDatefilex, kCandidateRecordSize, WhenMissing::kFail, SIZE_MAX, write).status;
   if (!read.ok() && read.error != ENOENT) {
     // A file replaced by -o keeps its old content: the new one is not whole.
     Complain(DescribeFailure(read, CandiDatefilex));
