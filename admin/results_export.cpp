@@ -2,10 +2,10 @@
 
 #include <cerrno>
 
-#include "accounts/account_lookup.h"
 #include "admin/admin_status.h"
 #include "admin/output_sink.h"
 #include "admin/result_rows.h"
+#include "core/accounts.h"
 #include "records/candidate_skeleton.h"
 #include "records/data_files.h"
 #include "records/whole_files.h"
