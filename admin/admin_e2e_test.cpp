@@ -330,6 +330,12 @@ void addEveryProblem(const ScratchDir& dir) {
   addResult(dir, kCandidate, "Maths", 50, 10);
   dir.append(CandiDatefilex, resultBytes("Ann Lee", "C1", std::nan(""), -1, "7/12/2026 | Monday", "9:5:7"));
   dir.append(CandiDatefilex, "xyz");
+  // Claimed IDs: one held by its account, one whose registration was cut
+  // short, and a file that is no claim.
+  std::filesystem::create_directory(dir.file(ClaimFolderName(accountRegFileCandi)));
+  for (const std::string& id : {kCandidate.id, std::string("Z9")})
+    dir.write(ClaimFileName(accountRegFileCandi, id), "");
+  dir.write(ClaimFolderName(accountRegFileCandi) + "/notes.txt", "");
 }
 
 }  // namespace
@@ -357,7 +363,9 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
                 "subjlib.abcdlib: record 5: question count 0 is outside 1 to 1000",
                 "subjlib.abcdlib: record 5: minutes 0 are not above 0",
                 "subjlib.abcdlib: record 5: question file \"Bio_Form 2_Jane Doe.abcd\" is missing",
-                "15 problems found",
+                "accDataCdata.abcdAcc.ids: ID \"Z9\" claimed but held by no account",
+                "accDataCdata.abcdAcc.ids/notes.txt: not a claim",
+                "17 problems found",
             }));
 
   const auto before = folderContent(dir);
@@ -367,6 +375,7 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
       "accDataTtor.abcdAcc: record 4: terminated text field candiNames",
       "candidate.abcddata: cut 3 bytes after the last whole record into candidate.abcddata.partial",
       "subjlib.abcdlib: record 1: dropped, superseded by record 2",
+      "accDataCdata.abcdAcc.ids: freed ID \"Z9\", held by no account",
   };
   EXPECT_EQ(linesOf(dry.out), changes);
   EXPECT_EQ(folderContent(dir), before);
@@ -375,7 +384,9 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   EXPECT_EQ(repair.status, 1) << repair.err;  // what needs a person is left
   const std::vector<std::string> out = linesOf(repair.out);
   for (const std::string& change : changes) EXPECT_NE(std::find(out.begin(), out.end(), change), out.end()) << change;
-  EXPECT_EQ(out.back(), "13 problems found");
+  EXPECT_EQ(out.back(), "14 problems found");
+  EXPECT_FALSE(dir.exists(ClaimFileName(accountRegFileCandi, "Z9")));
+  EXPECT_TRUE(dir.exists(ClaimFileName(accountRegFileCandi, kCandidate.id)));
   EXPECT_EQ(dir.read("candidate.abcddata.partial"), "xyz");
   EXPECT_EQ(dir.size(SubjectFile), 4 * static_cast<long long>(kPaperRecordSize));
   // Every changed file was copied, as it was, into one new backup folder.

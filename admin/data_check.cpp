@@ -149,6 +149,15 @@ std::vector<std::string> CheckDataFolder() {
       problems.push_back(name + ": no library header names this question file");
     }
   }
+  for (const std::string& accounts : ClaimedAccountFiles()) {
+    ClaimSurvey survey;
+    const std::string folder = ClaimFolderName(accounts);
+    status = SurveyClaims(accounts, &survey);
+    if (!status.ok()) problems.push_back(DescribeFailure(status, folder));
+    for (const std::string& id : survey.unheld)
+      problems.push_back(folder + ": ID \"" + ToUtf8(id) + "\" claimed but held by no account");
+    for (const std::string& name : survey.strangers) problems.push_back(folder + "/" + name + ": not a claim");
+  }
   return problems;
 }
 

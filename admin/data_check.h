@@ -18,7 +18,9 @@
 //     a header superseded by a later one naming the same question file, and
 //     for the last header of each question file: the file missing, or its
 //     count of whole records differing from the header's;
-//   - a question file no header names; a ".partial" file left by the store.
+//   - a question file no header names; a ".partial" file left by the store;
+//   - an ID claimed beside an account file (in FILE.ids) that no account
+//     holds, and a file in such a folder that is no claim.
 // A file that cannot be read is a problem too.
 std::vector<std::string> CheckDataFolder();
 

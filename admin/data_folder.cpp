@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <map>
+#include <unordered_set>
 
 #include "records/data_files.h"
 #include "records/whole_files.h"
@@ -69,4 +70,34 @@ std::set<std::string> NamedQuestionFiles(const std::vector<LibraryHeader>& heade
   std::set<std::string> named;
   for (const LibraryHeader& header : headers) named.insert(header.questionFile);
   return named;
+}
+
+const std::vector<std::string>& ClaimedAccountFiles() {
+  static const std::vector<std::string> files = {accountRegFileTutor, accountRegFileCandi};
+  return files;
+}
+
+StoreStatus SurveyClaims(const std::string& accounts, ClaimSurvey* survey) {
+  *survey = ClaimSurvey();
+  const std::string folder = ClaimFolderName(accounts);
+  if (!DataFileExists(folder)) return StoreStatus{};
+  std::vector<std::string> names;
+  StoreStatus status = ListDataFolder(folder, &names);
+  if (!status.ok() || names.empty()) return status;
+  const FieldLayout& id = *FindField(CandidateLayout(), "IDNumber");
+  std::unordered_set<std::string> held;
+  const size_t size = accounts == accountRegFileTutor ? TutorLayout().size : CandidateLayout().size;
+  status = ScanRecords(accounts, size, WhenMissing::kFail, SIZE_MAX, [&](long, const char* bytes) {
+             held.insert(StoredText(bytes, id));
+           }).status;
+  if (!status.ok() && status.error != ENOENT) return status;
+  for (const std::string& name : names) {
+    std::string key;
+    if (!ClaimedKey(name, &key)) {
+      survey->strangers.push_back(name);
+    } else if (!held.count(key)) {
+      survey->unheld.push_back(key);
+    }
+  }
+  return StoreStatus{};
 }

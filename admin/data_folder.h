@@ -42,6 +42,21 @@ StoreStatus ReadLibraryHeaders(std::vector<LibraryHeader>* headers);
 // Returns the question files the headers name.
 std::set<std::string> NamedQuestionFiles(const std::vector<LibraryHeader>& headers);
 
+// The claims of IDs beside an account file that need a person or the
+// repair: claim files whose ID no account holds (a registration cut short
+// between its claim and its append) and names that are no claim at all.
+struct ClaimSurvey {
+  std::vector<std::string> unheld;     // claimed IDs, in name order
+  std::vector<std::string> strangers;  // file names in the claim folder
+};
+
+// The account files that have claims, tutors' first.
+const std::vector<std::string>& ClaimedAccountFiles();
+
+// Surveys the claim folder of the account file `accounts` (nothing when
+// there is none: a folder from before claims were made).
+StoreStatus SurveyClaims(const std::string& accounts, ClaimSurvey* survey);
+
 // Returns the text of field `field` of the record `bytes` as the program
 // reads it (at most its width less one).
 std::string StoredText(const char* bytes, const FieldLayout& field);

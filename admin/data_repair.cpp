@@ -9,6 +9,7 @@
 #include "admin/admin_status.h"
 #include "admin/data_check.h"
 #include "admin/data_folder.h"
+#include "admin/result_rows.h"
 #include "console/calendar.h"
 #include "records/data_files.h"
 #include "records/whole_files.h"
@@ -154,6 +155,27 @@ bool RepairFile(FilePlan* plan, const std::vector<LibraryHeader>& headers, bool 
   return true;
 }
 
+// Frees the IDs claimed beside `accounts` that no account holds, under the
+// account file's lock, so they can be registered again. The survey waits
+// until every machine sharing the folder agrees on the file's end: a
+// registration just made on another machine must not look unheld.
+bool FreeUnheldClaims(const std::string& accounts, bool dryRun) {
+  if (!DataFileExists(ClaimFolderName(accounts))) return true;
+  FileLock lock;
+  StoreStatus status = lock.Lock(accounts, true);
+  uint64_t settled = 0;
+  if (status.ok()) lock.file().SettledSize(&settled);
+  ClaimSurvey survey;
+  if (status.ok()) status = SurveyClaims(accounts, &survey);
+  for (const std::string& id : survey.unheld) {
+    if (!status.ok()) break;
+    if (!dryRun) status = ReleaseClaim(accounts, id);
+    if (status.ok()) Say(ClaimFolderName(accounts) + ": freed ID \"" + ToUtf8(id) + "\", held by no account");
+  }
+  if (!status.ok()) return Complain(DescribeFailure(status, ClaimFolderName(accounts))), false;
+  return true;
+}
+
 }  // namespace
 
 int RunRepair(const AdminOptions& options) {
@@ -189,6 +211,7 @@ int RunRepair(const AdminOptions& options) {
     plan.kind = DataKind::kLibrary;
     ok = RepairFile(&plan, headers, options.dryRun, &backup, &library) && ok;
   }
+  for (const std::string& accounts : ClaimedAccountFiles()) ok = FreeUnheldClaims(accounts, options.dryRun) && ok;
   if (options.dryRun) return ok ? kExitDone : kExitFailed;
   const std::vector<std::string> problems = CheckDataFolder();
   PrintCheckReport(problems);

@@ -12,7 +12,8 @@
 //   - a text without its terminating NUL gets one in its last byte (what
 //     every reader already shows of it);
 //   - superseded library headers are dropped (the last of each question
-//     file stays).
+//     file stays);
+//   - an ID claimed beside an account file that no account holds is freed.
 // Each file is copied into a new folder quizmora-backup-YYYYMMDD-HHMMSS in
 // the data folder before it is changed; a file to be rewritten is replaced
 // atomically. Each change is printed, then the folder is checked again.

@@ -228,6 +228,14 @@ std::string ClaimFileName(const std::string& path, const std::string& key) {
   return name;
 }
 
+StoreStatus ReleaseClaim(const std::string& path, const std::string& key) {
+  const Status removed = platform::RemoveFile(ClaimFileName(path, key));
+  if (!removed.ok()) return StoreStatus::Failure(StoreStep::kWrite, removed);
+  const Status synced = platform::SyncDirectoryOf(ClaimFileName(path, key));
+  if (!synced.ok()) return StoreStatus::Failure(StoreStep::kSync, synced);
+  return StoreStatus{};
+}
+
 bool ClaimedKey(const std::string& file_name, std::string* key) {
   key->clear();
   if (file_name.compare(0, 3, "id-") != 0 || file_name.size() % 2 == 0) return false;

@@ -179,6 +179,9 @@ StoreStatus AppendClaimedRecords(const std::string& path, const std::string& byt
 // hexadecimal).
 std::string ClaimFolderName(const std::string& path);
 std::string ClaimFileName(const std::string& path, const std::string& key);
+// Gives up the claim of `key` for `path`, under the caller's lock on
+// `path` (a repair freeing an ID whose registration was cut short).
+StoreStatus ReleaseClaim(const std::string& path, const std::string& key);
 // Reads the key back from a claim file's name (without its folder); false
 // for a name no claim has.
 bool ClaimedKey(const std::string& file_name, std::string* key);
