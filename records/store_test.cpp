@@ -112,6 +112,31 @@ TEST(Store, ClashUnderTheLockAppendsNothing) {
   EXPECT_EQ(idsIn(path), (std::vector<std::string>{"A1", "B2", "C3"}));
 }
 
+// An ID claimed by another machine's registration is taken, even when the
+// record is not (yet) in the file as this machine reads it.
+TEST(Store, AClaimedKeyIsAClashAndAFailedAppendGivesItsClaimUp) {
+  ScratchDir dir;
+  const std::string path = dir.file("accDataCdata.abcdAcc");
+  EXPECT_EQ(ClaimFileName(path, "a/B"), path + ".ids/id-612f42");
+  std::string key;
+  EXPECT_TRUE(ClaimedKey("id-612f42", &key) && key == "a/B");
+  EXPECT_FALSE(ClaimedKey("id-612", &key) || ClaimedKey("id-6G", &key) || ClaimedKey("notes", &key));
+  auto never = [](const char*) { return false; };
+  bool clashed = false;
+  ASSERT_TRUE(AppendClaimedRecords(path, record("A1"), kSize, "A1", never, &clashed).ok());
+  EXPECT_FALSE(clashed);
+  ASSERT_TRUE(AppendClaimedRecords(path, record("A1"), kSize, "A1", never, &clashed).ok());
+  EXPECT_TRUE(clashed);
+  EXPECT_EQ(idsIn(path), std::vector<std::string>{"A1"});
+
+  SetAppendHookForTesting([](platform::File&, const char*, size_t, size_t*) { return platform::Status::Error(EIO); });
+  EXPECT_EQ(AppendClaimedRecords(path, record("B2"), kSize, "B2", never, &clashed).failed, StoreStep::kWrite);
+  SetAppendHookForTesting(nullptr);
+  EXPECT_FALSE(dir.exists(ClaimFileName(path, "B2").substr(dir.path().size() + 1)));
+  ASSERT_TRUE(AppendClaimedRecords(path, record("B2"), kSize, "B2", never, &clashed).ok());
+  EXPECT_EQ(idsIn(path), (std::vector<std::string>{"A1", "B2"}));
+}
+
 TEST(Store, LockExcludesAnotherProcessAndTimesOut) {
   ScratchDir dir;
   const std::string path = dir.file("subjlib.abcdlib");
