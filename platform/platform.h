@@ -68,8 +68,10 @@ class File {
   // The file's size as every machine sharing it agrees on it, for deciding
   // what to cut from its end: where the file system may hand out a cached
   // size (network and FUSE file systems), this first waits until every
-  // such cache has expired (kSettleMs); elsewhere it is Size.
-  Status SettledSize(uint64_t* size);
+  // such cache has expired (kSettleMs); elsewhere it is Size. With
+  // `record_size`, it answers as soon as the size seen is a whole number of
+  // records (nothing to cut then, however old that size).
+  Status SettledSize(uint64_t* size, size_t record_size = 0);
   // Cuts (or extends with zeros) the file to `size` bytes.
   Status Truncate(uint64_t size);
   // Forces data and size to stable storage.

@@ -157,9 +157,15 @@ Status File::Size(uint64_t* size) {
   return Status::Ok();
 }
 
-Status File::SettledSize(uint64_t* size) {
-  if (SizesMayBeCached(handle_)) std::this_thread::sleep_for(std::chrono::milliseconds(kSettleMs));
-  return Size(size);
+Status File::SettledSize(uint64_t* size, size_t record_size) {
+  if (!SizesMayBeCached(handle_)) return Size(size);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kSettleMs);
+  for (;;) {
+    const Status sized = Size(size);
+    if (!sized.ok() || (record_size > 0 && *size % record_size == 0)) return sized;
+    if (std::chrono::steady_clock::now() >= deadline) return Size(size);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
 }
 
 Status File::Truncate(uint64_t size) {

@@ -242,7 +242,7 @@ Status File::Size(uint64_t* size) {
 
 // Windows' own file systems answer with the size the file has; shares are
 // left to their client's coherence.
-Status File::SettledSize(uint64_t* size) { return Size(size); }
+Status File::SettledSize(uint64_t* size, size_t) { return Size(size); }
 
 Status File::Truncate(uint64_t size) {
   const HANDLE h = HandleOf(handle_);

@@ -346,7 +346,7 @@ StoreStatus CutPartialTail(File& file, const std::string& path, size_t record_si
   if (size % record_size == 0) return StoreStatus{};
   // What is cut is decided only from the size every machine agrees on: a
   // size cached before another machine's append would cut its records.
-  step = file.SettledSize(&size);
+  step = file.SettledSize(&size, record_size);
   if (!step.ok()) return StoreStatus::Failure(StoreStep::kRead, step);
   const uint64_t tail = size % record_size;
   if (tail == 0) return StoreStatus{};
