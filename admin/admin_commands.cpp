@@ -6,12 +6,14 @@
 #include "CLI/CLI.hpp"
 #include "admin/admin_options.h"
 #include "admin/admin_status.h"
+#include "admin/analyse.h"
 #include "admin/data_check.h"
 #include "admin/data_repair.h"
 #include "admin/export_paper.h"
 #include "admin/import_paper.h"
 #include "admin/paper_list.h"
 #include "admin/results_export.h"
+#include "admin/results_report.h"
 
 // The build defines the version from the project's; a build without it
 // still names one.
@@ -82,6 +84,30 @@ void DeclareExportResults(CLI::App& command, AdminOptions& options) {
       ->type_name("FILE");
 }
 
+void DeclareAnalyse(CLI::App& command, AdminOptions& options) {
+  command
+      .add_option("NUMBER", options.number,
+                  "Number of the paper, as `papers` lists it (default: every paper with answer sheets)")
+      ->type_name("NUMBER")
+      ->each([&options](const std::string&) { options.hasNumber = true; });
+  command
+      .add_option("--format", options.format,
+                  "Output format: text for a terminal (default), csv or json (one object an edition and line)")
+      ->check(CLI::IsMember({"text", "csv", "json"}));
+  command.add_option("-o", options.output, "Write to FILE (replaced atomically) instead of standard output")
+      ->type_name("FILE");
+}
+
+void DeclareReport(CLI::App& command, AdminOptions& options) {
+  command.add_option("-o", options.output, "The HTML file to write (replaced atomically)")
+      ->required()
+      ->type_name("FILE");
+  command
+      .add_option("NUMBER", options.numbers,
+                  "Numbers of the papers, as `papers` lists them (default: every paper with answer sheets)")
+      ->type_name("NUMBER");
+}
+
 void DeclareNothing(CLI::App&, AdminOptions&) {}
 
 void DeclareRepair(CLI::App& command, AdminOptions& options) {
@@ -94,6 +120,10 @@ const AdminCommand kCommands[] = {
     {"papers", "List the library as candidates see it", DeclareNothing, RunPapers},
     {"export-paper", "Write a paper as Aiken or GIFT text (its author only)", DeclareExportPaper, RunExportPaper},
     {"export-results", "Write every saved result as CSV or JSON Lines", DeclareExportResults, RunExportResults},
+    {"analyse", "Item analysis of a paper's answer sheets: facility, discrimination, choices, reliability",
+     DeclareAnalyse, RunAnalyse},
+    {"report", "Write an HTML page of how the class did on each paper, for a browser or for print", DeclareReport,
+     RunReport},
     {"check", "Report every problem of the data files", DeclareNothing, RunCheck},
     {"repair", "Mend partial records, unterminated texts and superseded headers, after a backup", DeclareRepair,
      RunRepair},

@@ -48,6 +48,8 @@ std::string OrStored(const std::string& converted, const std::string& stored) {
 // A spreadsheet runs a cell beginning with one of these as a formula.
 bool LooksLikeFormula(const std::string& text) { return !text.empty() && std::strchr("=+-@\t\r", text[0]) != nullptr; }
 
+}  // namespace
+
 std::string CsvText(const std::string& stored) {
   std::string text = ToUtf8(stored);
   if (LooksLikeFormula(text)) text.insert(0, 1, '\'');
@@ -78,6 +80,8 @@ std::string JsonText(const std::string& stored) {
   }
   return out + '"';
 }
+
+namespace {
 
 std::string JsonNumber(double value) {
   const std::string text = ShortestNumber(value);

@@ -35,6 +35,13 @@ std::string PaddedTime(const std::string& stored);
 // read as Latin-1.
 std::string ToUtf8(const std::string& text);
 
+// A text cell of a CSV row: `stored` as UTF-8, a leading ' before what a
+// spreadsheet would run as a formula, quoted when it holds a comma, quote,
+// CR or LF (inner quotes doubled).
+std::string CsvText(const std::string& stored);
+// `stored` as a JSON string, quotes included.
+std::string JsonText(const std::string& stored);
+
 // The CSV header row and one row, each ending in CR LF (RFC 4180).
 std::string CsvHeader();
 std::string CsvRow(const ResultRow& row);
