@@ -26,7 +26,17 @@ std::string TerminalText(const std::string& text, size_t columns) {
   return out;
 }
 
-std::string Line(const std::string& text) { return TerminalText(text, kColumns) + '\n'; }
+// One line of the text form: cut to fit, without trailing blanks.
+std::string Line(const std::string& text) {
+  std::string line = TerminalText(text, kColumns);
+  line.erase(line.find_last_not_of(' ') + 1);
+  return line + '\n';
+}
+
+// "1 answer sheet", "4 answer sheets".
+std::string Count(int64_t count, const char* one, const char* many) {
+  return std::to_string(count) + ' ' + (count == 1 ? one : many);
+}
 
 // `text` right-aligned in `width` columns.
 std::string Right(const std::string& text, size_t width) {
@@ -48,7 +58,7 @@ std::string Join(const std::vector<std::string>& parts, const char* between) {
 
 std::string TextHistogram(const EditionFigures& f) {
   const int64_t most = std::max<int64_t>(1, *std::max_element(f.histogram.begin(), f.histogram.end()));
-  std::string out = "  Scores   Sheets\n";
+  std::string out = "  Score    Sheets\n";
   for (int b = 0; b < kHistogramBins; ++b) {
     const std::string range =
         std::to_string(10 * b) + '-' + (b == kHistogramBins - 1 ? "100" : std::to_string(10 * b + 9));
@@ -64,7 +74,7 @@ std::string TextEdition(const PaperSheets& paper, const EditionSheets& sheets) {
   const EditionFigures f = sheets.sums.Figures();
   std::string out = "\n";
   out += Line("Edition " + EditionText(sheets.edition) + (sheets.current ? " (current): " : ": ") +
-              std::to_string(f.questions) + " questions, " + std::to_string(f.attempts) + " answer sheets");
+              Count(f.questions, "question", "questions") + ", " + Count(f.attempts, "answer sheet", "answer sheets"));
   out += Line("  Mean " + Fixed(f.mean, 1) + "   Median " + Fixed(f.median, 1) + "   SD " + Fixed(f.sd, 1) + "   Min " +
               Fixed(f.min, 1) + "   Max " + Fixed(f.max, 1));
   out += Line("  Reliability (KR-20) " + Fixed(f.reliability, 2) + "   SEM " + Fixed(f.sem, 2));

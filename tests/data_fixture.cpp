@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <utility>
@@ -124,6 +125,33 @@ std::string addPaper(const ScratchDir& dir, const Person& author, const std::str
   header.getTimeAllowed(2.0 * static_cast<double>(questions.size()));
   dir.append(SubjectFile, EncodeRecord(header));
   return name;
+}
+
+void addAnswerSheet(const ScratchDir& dir, const Person& candidate, const Person& author, const std::string& subject,
+                    const std::vector<Question>& questions, const std::string& answers) {
+  AnswerSheet sheet;
+  const std::string records = questionFileBytes(questions);
+  sheet.edition = Crc32(0, records.data(), records.size());
+  sheet.questions = static_cast<int32_t>(questions.size());
+  int correct = 0;
+  for (size_t i = 0; i < questions.size(); ++i) {
+    sheet.key[i] = questions[i].correct;
+    sheet.answers[i] = answers[i] == '-' ? '\0' : answers[i];
+    sheet.answered += answers[i] != '-';
+    correct += answers[i] == questions[i].correct;
+  }
+  sheet.score = correct * 100.0 / static_cast<double>(questions.size());
+  sheet.allowed = 120.0 * static_cast<double>(questions.size());
+  sheet.timeTaken = 95;
+  sheet.ending = sheet.answered == sheet.questions ? kSheetAllAnswered : kSheetTimeUp;
+  std::snprintf(sheet.id, sizeof sheet.id, "%s", candidate.id.c_str());
+  std::snprintf(sheet.name, sizeof sheet.name, "%s", candidate.name.c_str());
+  std::snprintf(sheet.subject, sizeof sheet.subject, "%s", subject.c_str());
+  std::snprintf(sheet.level, sizeof sheet.level, "%s", author.level.c_str());
+  std::snprintf(sheet.author, sizeof sheet.author, "%s", author.name.c_str());
+  std::snprintf(sheet.date, sizeof sheet.date, "7/12/2026 | Monday");
+  std::snprintf(sheet.time, sizeof sheet.time, "9:5:7");
+  dir.append(AnswersFile, EncodeRecord(sheet));
 }
 
 void addResult(const ScratchDir& dir, const Person& candidate, const std::string& subject, double score,

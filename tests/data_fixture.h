@@ -27,6 +27,13 @@ std::string addPaper(const ScratchDir& dir, const Person& author, const std::str
 void addResult(const ScratchDir& dir, const Person& candidate, const std::string& subject, double score,
                double seconds);
 
+// Appends to "answers.abcdans" the sheet of `candidate` who answered
+// `answers` (one letter per question, '-' for none) on the paper `subject`
+// by `author` made of `questions`: its key and edition those questions',
+// its score the program's.
+void addAnswerSheet(const ScratchDir& dir, const Person& candidate, const Person& author, const std::string& subject,
+                    const std::vector<Question>& questions, const std::string& answers);
+
 // Returns the record size that a file of this name must be a whole multiple
 // of: 0 for the printable text files, -1 for a name the program never makes.
 long recordSizeOf(const std::string& name);
