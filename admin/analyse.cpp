@@ -84,7 +84,7 @@ std::string TextEdition(const PaperSheets& paper, const EditionSheets& sheets) {
   for (const ItemFigures& item : f.items) {
     std::string row = Right(std::to_string(item.number), 5) + Right(std::string(1, item.key ? item.key : '-'), 4) +
                       Right(Fixed(item.facility, 1), 9) + Right(Fixed(item.discrimination, 2), 8);
-    for (int64_t count : item.choices) row += Right(std::to_string(count), 6);
+    for (int64_t count : item.choices) row += ' ' + Right(std::to_string(count), 5);
     row += "  " + Join(FlagNames(item.flags), ",");
     out += Line(row);
     const size_t j = static_cast<size_t>(item.number - 1);
