@@ -23,12 +23,13 @@ h1 { font-size: 1.6em; margin: 0 0 .2em; }
 h2 { font-size: 1.35em; margin: 1.6em 0 .2em; border-bottom: 2px solid #0969da; padding-bottom: .1em; }
 h3 { font-size: 1.05em; margin: 1.2em 0 .4em; }
 .made, .meta { color: #57606a; margin: 0 0 .6em; }
-.summary { display: flex; flex-wrap: wrap; gap: .5em; margin: .6em 0; padding: 0; }
-.summary div { border: 1px solid #d0d7de; border-radius: 6px; padding: .25em .7em; min-width: 5.5em; }
+.summary { display: grid; grid-template-columns: repeat(auto-fill, minmax(6.4em, 1fr)); gap: .45em; margin: .6em 0;
+  padding: 0; }
+.summary div { border: 1px solid #d0d7de; border-radius: 6px; padding: .25em .6em; }
 .summary dt { font-size: .72em; color: #57606a; text-transform: uppercase; letter-spacing: .04em; }
 .summary dd { margin: 0; font-size: 1.15em; font-weight: 600; }
 figure { margin: .6em 0; }
-figure svg { width: 100%; max-width: 40em; height: auto; }
+figure svg { width: 100%; max-width: 44em; height: auto; }
 figcaption { color: #57606a; font-size: .85em; }
 table { border-collapse: collapse; width: 100%; font-size: .88em; }
 th, td { border-bottom: 1px solid #d0d7de; padding: .3em .4em; text-align: left; vertical-align: top; }
@@ -74,7 +75,7 @@ std::string Summary(const EditionFigures& f) {
       {"SD", Fixed(f.sd, 1)},
       {"Min", Fixed(f.min, 1)},
       {"Max", Fixed(f.max, 1)},
-      {"Reliability (KR-20)", Fixed(f.reliability, 2)},
+      {"Reliability", Fixed(f.reliability, 2)},
       {"SEM", Fixed(f.sem, 2)},
   };
   std::string out = "<dl class=\"summary\">";

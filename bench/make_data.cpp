@@ -9,6 +9,7 @@
 // sample.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -185,10 +186,11 @@ void answerSheets(long count, unsigned seed) {
   const std::vector<SatPaper> papers = papersToSit();
   std::mt19937 random(seed);
   std::uniform_real_distribution<double> unit(0, 1);
+  std::normal_distribution<double> normal(0, 1);
   std::ofstream out(dir + "/" + AnswersFile, std::ios::binary | std::ios::app);
   std::string bytes(kAnswerSheetRecordSize, '\0');
   for (long c = 0; c < count; ++c) {
-    const double ability = 0.15 + 0.85 * unit(random);
+    const double ability = 0.55 + 0.2 * normal(random);
     const std::string name = std::string(kFirst[c % 16]) + ' ' + kLast[(c / 16 + c * 7) % 16];
     for (const SatPaper& paper : papers) {
       PaperSkeleton header = paper.header;
@@ -199,8 +201,9 @@ void answerSheets(long count, unsigned seed) {
       int correct = 0;
       for (int q = 0; q < paper.questions; ++q) {
         const int key = paper.keys[static_cast<size_t>(q)];
-        const double difficulty = 0.1 + 0.8 * ((q * 37) % 11) / 10.0;
-        const bool right = unit(random) < 0.2 + 0.8 * ability * (1.25 - difficulty);
+        // The chance of a right answer grows with ability over difficulty.
+        const double difficulty = 0.25 + 0.6 * ((q * 37) % 11) / 10.0;
+        const bool right = unit(random) < 1.0 / (1.0 + std::exp(-6.0 * (ability - difficulty)));
         const int lure = (key + 1 + q % 3) % 4;
         int choice = right ? key : unit(random) < 0.7 ? lure : static_cast<int>(random() % 4);
         if (q % 7 == 6 && ability > 0.6) choice = right ? lure : key;
