@@ -33,11 +33,6 @@ std::string Line(const std::string& text) {
   return line + '\n';
 }
 
-// "1 answer sheet", "4 answer sheets".
-std::string Count(int64_t count, const char* one, const char* many) {
-  return std::to_string(count) + ' ' + (count == 1 ? one : many);
-}
-
 // `text` right-aligned in `width` columns.
 std::string Right(const std::string& text, size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
@@ -47,6 +42,7 @@ std::string PaperTitle(const PaperSheets& paper) {
   std::string title = paper.number > 0 ? "Paper " + std::to_string(paper.number) + ": " : std::string();
   title += paper.subject + " | " + paper.level + " | " + paper.author;
   if (!paper.listed) title += " (not in the library)";
+  if (paper.listed && !paper.hasQuestions) title += " (its question file is missing)";
   return title;
 }
 
@@ -73,8 +69,9 @@ std::string TextHistogram(const EditionFigures& f) {
 std::string TextEdition(const PaperSheets& paper, const EditionSheets& sheets) {
   const EditionFigures f = sheets.sums.Figures();
   std::string out = "\n";
-  out += Line("Edition " + EditionText(sheets.edition) + (sheets.current ? " (current): " : ": ") +
-              Count(f.questions, "question", "questions") + ", " + Count(f.attempts, "answer sheet", "answer sheets"));
+  out +=
+      Line("Edition " + EditionText(sheets.edition) + (sheets.current ? " (current): " : ": ") +
+           Counted(f.questions, "question", "questions") + ", " + Counted(f.attempts, "answer sheet", "answer sheets"));
   out += Line("  Mean " + Fixed(f.mean, 1) + "   Median " + Fixed(f.median, 1) + "   SD " + Fixed(f.sd, 1) + "   Min " +
               Fixed(f.min, 1) + "   Max " + Fixed(f.max, 1));
   out += Line("  Reliability (KR-20) " + Fixed(f.reliability, 2) + "   SEM " + Fixed(f.sem, 2));
@@ -141,6 +138,10 @@ std::string Fixed(double value, int decimals) {
 }
 
 std::string Fixed(const std::optional<double>& value, int decimals) { return value ? Fixed(*value, decimals) : "-"; }
+
+std::string Counted(int64_t count, const char* one, const char* many) {
+  return std::to_string(count) + ' ' + (count == 1 ? one : many);
+}
 
 std::string EditionText(uint32_t edition) {
   char text[16];

@@ -25,6 +25,9 @@ std::string AnalysisJson(const PaperSheets& paper);
 std::string Fixed(double value, int decimals);
 std::string Fixed(const std::optional<double>& value, int decimals);
 
+// "1 answer sheet", "4 answer sheets": `count` with the word that fits it.
+std::string Counted(int64_t count, const char* one, const char* many);
+
 // "1a2b3c4d": an edition value as 8 lower-case hex digits.
 std::string EditionText(uint32_t edition);
 

@@ -152,8 +152,9 @@ std::string ResultsTable(const EditionSheets& sheets) {
 std::string EditionNote(const EditionSheets& sheets, const char* which) {
   const EditionFigures f = sheets.sums.Figures();
   return std::string("<p class=\"note\">") + which + " edition <code>" + EditionText(sheets.edition) + "</code> (" +
-         std::to_string(f.questions) + " questions): " + std::to_string(f.attempts) + " answer sheets, mean " +
-         Fixed(f.mean, 1) + ", median " + Fixed(f.median, 1) + ", reliability " + Fixed(f.reliability, 2) + ".</p>\n";
+         Counted(f.questions, "question", "questions") + "): " + Counted(f.attempts, "answer sheet", "answer sheets") +
+         ", mean " + Fixed(f.mean, 1) + ", median " + Fixed(f.median, 1) + ", reliability " + Fixed(f.reliability, 2) +
+         ".</p>\n";
 }
 
 std::string PlainNote(const char* text) { return std::string("<p class=\"note\">") + text + "</p>\n"; }
@@ -236,7 +237,7 @@ std::string ReportSection(const PaperSheets& paper) {
   std::string out = "<section class=\"paper\">\n<h2>" + HtmlText(paper.subject) + "</h2>\n<p class=\"meta\">Level " +
                     HtmlText(paper.level) + " \u00b7 set by " + HtmlText(paper.author);
   if (paper.number > 0) out += " \u00b7 paper " + std::to_string(paper.number) + " of the library";
-  if (paper.listed) {
+  if (paper.hasQuestions) {
     out += " \u00b7 " + std::to_string(paper.currentQuestions) + " questions \u00b7 " + std::to_string(paper.minutes) +
            " minutes \u00b7 edition <code>" + EditionText(paper.currentEdition) + "</code>";
   }
@@ -245,6 +246,8 @@ std::string ReportSection(const PaperSheets& paper) {
   if (!paper.listed) {
     out += PlainNote(
         "This paper is no longer in the library: each edition its answer sheets were written on is summed up below.");
+  } else if (!paper.hasQuestions) {
+    out += PlainNote("The question file of this paper is missing: its answer sheets are summed up below.");
   } else if (paper.editions.empty()) {
     out += PlainNote("No answer sheets yet.");
   } else if (!current) {
@@ -259,7 +262,7 @@ std::string ReportSection(const PaperSheets& paper) {
     out += "<h3>Results</h3>\n" + ResultsTable(*current);
   }
   for (const EditionSheets& sheets : paper.editions) {
-    if (!sheets.current) out += EditionNote(sheets, paper.listed ? "Earlier" : "An");
+    if (!sheets.current) out += EditionNote(sheets, paper.hasQuestions ? "Earlier" : "An");
   }
   return out + "</section>\n";
 }

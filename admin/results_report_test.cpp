@@ -27,6 +27,7 @@ PaperSheets SamplePaper(int sheets) {
   paper.author = "Jane \"JD\" Doe";
   paper.number = 1;
   paper.listed = true;
+  paper.hasQuestions = true;
   paper.minutes = 6;
   paper.currentEdition = 0x1a2b3c4d;
   paper.currentQuestions = 3;

@@ -30,10 +30,8 @@ StoreStatus ListPaper(PaperSkeleton& header, PaperSheets* paper, std::string* fi
   const StoreStatus status = QuestionFileEdition(*file, QuestionsOf(header), &paper->currentEdition,
                                                  &paper->currentQuestions, &paper->questions);
   // A paper whose question file is gone has no current edition to match.
-  if (status.openFailed() && status.error == ENOENT) {
-    paper->listed = false;
-    return StoreStatus{};
-  }
+  if (status.openFailed() && status.error == ENOENT) return StoreStatus{};
+  paper->hasQuestions = status.ok();
   return status;
 }
 
@@ -49,7 +47,7 @@ EditionSheets& EditionOf(PaperSheets& paper, uint32_t edition, int questions) {
   }
   paper.editions.emplace_back(edition, questions);
   EditionSheets& made = paper.editions.back();
-  made.current = paper.listed && edition == paper.currentEdition && questions == paper.currentQuestions;
+  made.current = paper.hasQuestions && edition == paper.currentEdition && questions == paper.currentQuestions;
   return made;
 }
 
@@ -62,20 +60,22 @@ const EditionSheets* PaperSheets::Current() const {
 StoreStatus QuestionFileEdition(const std::string& file, int questions, uint32_t* edition, int* read,
                                 std::vector<QuestionText>* texts) {
   *edition = 0;
-  *read = 0;
   if (texts) texts->clear();
-  QuestionSkeleton record;
-  const LoadResult scan = ScanRecords(
-      file, kQuestionRecordSize, WhenMissing::kFail, static_cast<size_t>(questions), [&](size_t, const char* bytes) {
-        *edition = Crc32(*edition, bytes, kQuestionRecordSize);
-        ++*read;
-        if (!texts) return;
-        record.DecodeFrom(bytes);
-        texts->push_back(
-            QuestionText{record.setQuestion(),
-                         {record.setOptionA(), record.setOptionB(), record.setOptionC(), record.setOptionD()}});
-      });
-  return scan.status;
+  std::vector<QuestionSkeleton> records;
+  const LoadResult load =
+      LoadFile<QuestionSkeleton>(file, WhenMissing::kFail, static_cast<size_t>(questions), &records);
+  *read = static_cast<int>(records.size());
+  // The records as an attempt holds them, encoded again: the bytes its
+  // edition value is the checksum of.
+  for (QuestionSkeleton& record : records) {
+    const std::string bytes = EncodeRecord(record);
+    *edition = Crc32(*edition, bytes.data(), bytes.size());
+    if (texts) {
+      texts->push_back(QuestionText{
+          record.setQuestion(), {record.setOptionA(), record.setOptionB(), record.setOptionC(), record.setOptionD()}});
+    }
+  }
+  return load.status;
 }
 
 SheetGathering GatherSheets(const SheetQuery& query) {

@@ -43,10 +43,11 @@ struct PaperSheets {
   std::string subject, level, author;  // the stored texts
   long number = 0;                     // its number in the library when asked for by number, else 0
   bool listed = false;                 // a header of the library names it
+  bool hasQuestions = false;           // and its question file is there: the current edition is known
   int minutes = 0;                     // from that header
-  uint32_t currentEdition = 0;         // when listed
+  uint32_t currentEdition = 0;         // when hasQuestions
   int currentQuestions = 0;
-  std::vector<QuestionText> questions;  // the current question file's, when listed
+  std::vector<QuestionText> questions;  // the current question file's
   std::vector<EditionSheets> editions;  // the current one first, then in the order of their first sheet
 
   // The current edition's sheets, or nullptr when it has none.
@@ -75,7 +76,8 @@ struct SheetGathering {
 SheetGathering GatherSheets(const SheetQuery& query);
 
 // The edition value of a question file's first `questions` records (at most
-// as many as it holds whole): CRC-32 of their bytes, as an attempt stamps it.
+// as many as it holds whole), as an attempt stamps it on its sheet: the
+// CRC-32 of those records as the record class encodes them.
 // *read receives how many records that was; *texts (when not null) their texts.
 StoreStatus QuestionFileEdition(const std::string& file, int questions, uint32_t* edition, int* read,
                                 std::vector<QuestionText>* texts);
