@@ -30,10 +30,7 @@ const Person kOtherTutor{"Jon Roe", "T2", "Form 3", "999"};
 const Person kCandidate{"Ann Lee", "C1", "Grade 9", "4321"};
 
 ProgramRun admin(const ScratchDir& dir, const std::vector<std::string>& args, const std::string& input = "") {
-  RunSetup setup;
-  setup.program = QUIZMORA_ADMIN_BINARY;
-  setup.arguments = args;
-  return runProgram(dir, input, 60, setup);
+  return runAdmin(dir, args, input);
 }
 
 // True when every line of a run's standard error carries the tool's prefix.

@@ -5,7 +5,6 @@
 
 #include "admin/admin_status.h"
 #include "admin/output_sink.h"
-#include "admin/paper_list.h"
 #include "admin/result_rows.h"
 
 namespace {
@@ -184,15 +183,8 @@ std::string AnalysisJson(const PaperSheets& paper) {
 int RunAnalyse(const AdminOptions& options) {
   SheetQuery query;
   query.numbers = Numbers(options);
-  const SheetGathering gathered = GatherSheets(query);
-  if (!gathered.status.ok()) {
-    Complain(DescribeFailure(gathered.status, gathered.file));
-    return kExitFailed;
-  }
-  if (gathered.paperMissing) {
-    Complain(NoSuchPaper(gathered.missingPaper));
-    return kExitFailed;
-  }
+  SheetGathering gathered;
+  if (!GatherSheetsOrSay(query, &gathered)) return kExitFailed;
   OutputSink out;
   StoreStatus written = out.Open(options.output);
   if (written.ok()) {

@@ -17,13 +17,6 @@ namespace {
 const Person kTutor{"Jane Doe", "T1", "Form 2", "1234"};
 const Person kGone{"Old Tutor", "T9", "Form 1", "77"};
 
-ProgramRun admin(const ScratchDir& dir, const std::vector<std::string>& args, const std::string& input = "") {
-  RunSetup setup;
-  setup.program = QUIZMORA_ADMIN_BINARY;
-  setup.arguments = args;
-  return runProgram(dir, input, 60, setup);
-}
-
 Question question(const std::string& text, char correct) {
   Question q;
   q.text = text;
@@ -56,7 +49,7 @@ TEST(AnalyseCommand, JsonCsvAndText) {
   ScratchDir dir;
   LayOutFolder(dir);
   // Current sheets BCA, BCB, BDA, A-A against the key BCA: T = 3, 2, 2, 1.
-  const ProgramRun json = admin(dir, {"analyse", "1", "--format", "json"});
+  const ProgramRun json = runAdmin(dir, {"analyse", "1", "--format", "json"});
   EXPECT_EQ(json.status, 0) << json.err;
   EXPECT_EQ(json.out,
             "{\"subject\":\"Maths\",\"level\":\"Form 2\",\"author\":\"Jane Doe\",\"edition\":\"5b7e7ab1\","
@@ -79,7 +72,7 @@ TEST(AnalyseCommand, JsonCsvAndText) {
 
   // Every paper with sheets, in the order of its first sheet: Maths (its
   // current edition first), then History, no longer in the library.
-  const ProgramRun csv = admin(dir, {"analyse", "--format", "csv", "-o", "analysis.csv"});
+  const ProgramRun csv = runAdmin(dir, {"analyse", "--format", "csv", "-o", "analysis.csv"});
   EXPECT_EQ(csv.status, 0) << csv.err;
   EXPECT_EQ(csv.out, "");
   EXPECT_EQ(dir.read("analysis.csv"),
@@ -91,7 +84,7 @@ TEST(AnalyseCommand, JsonCsvAndText) {
             "Maths,Form 2,Jane Doe,b6c7c047,2,D,100,,0,0,0,1,0,easy\r\n"
             "History,Form 1,Old Tutor,ea3962a6,1,A,0,,0,1,0,0,0,hard;check key\r\n");
 
-  const ProgramRun text = admin(dir, {"analyse"});
+  const ProgramRun text = runAdmin(dir, {"analyse"});
   EXPECT_EQ(text.status, 0) << text.err;
   EXPECT_EQ(text.out.substr(0, text.out.find("\nEdition b6c7c047")),
             "Maths | Form 2 | Jane Doe\n"
@@ -131,20 +124,20 @@ TEST(AnalyseCommand, JsonCsvAndText) {
 TEST(AnalyseCommand, PaperWithoutSheetsAndWrongNumbers) {
   ScratchDir dir;
   LayOutFolder(dir);
-  const ProgramRun text = admin(dir, {"analyse", "2"});
+  const ProgramRun text = runAdmin(dir, {"analyse", "2"});
   EXPECT_EQ(text.status, 0);
   EXPECT_EQ(text.out, "Paper 2: Physics | Form 2 | Jane Doe\nNo answer sheets.\n");
-  const ProgramRun csv = admin(dir, {"analyse", "2", "--format", "csv"});
+  const ProgramRun csv = runAdmin(dir, {"analyse", "2", "--format", "csv"});
   EXPECT_EQ(csv.out, "subject,level,author,edition,number,key,facility,discrimination,a,b,c,d,blank,flags\r\n");
-  EXPECT_EQ(admin(dir, {"analyse", "2", "--format", "json"}).out, "");
+  EXPECT_EQ(runAdmin(dir, {"analyse", "2", "--format", "json"}).out, "");
   dir.write("answers.abcdans", "");
-  EXPECT_EQ(admin(dir, {"analyse"}).out, "No answer sheets.\n");
+  EXPECT_EQ(runAdmin(dir, {"analyse"}).out, "No answer sheets.\n");
 
   // A NUMBER is refused exactly as export-paper refuses it.
   for (const std::string number : {"0", "3", "x", "-1"}) {
     SCOPED_TRACE(number);
-    const ProgramRun analyse = admin(dir, {"analyse", number});
-    const ProgramRun exported = admin(dir, {"export-paper", number, "--tutor", "T1", "--password-stdin"}, "1234\n");
+    const ProgramRun analyse = runAdmin(dir, {"analyse", number});
+    const ProgramRun exported = runAdmin(dir, {"export-paper", number, "--tutor", "T1", "--password-stdin"}, "1234\n");
     EXPECT_EQ(analyse.status, exported.status);
     EXPECT_NE(analyse.status, 0);
     EXPECT_EQ(analyse.err, exported.err);
@@ -156,7 +149,7 @@ TEST(ReportCommand, WritesThePageOfTheGivenPapers) {
   ScratchDir dir;
   LayOutFolder(dir);
   dir.write("report.html", "old");
-  const ProgramRun run = admin(dir, {"report", "-o", "report.html", "1", "2"});
+  const ProgramRun run = runAdmin(dir, {"report", "-o", "report.html", "1", "2"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "");
   const std::string page = dir.read("report.html");
@@ -169,10 +162,10 @@ TEST(ReportCommand, WritesThePageOfTheGivenPapers) {
 
   // Every paper with sheets by default; -o is required; a wrong NUMBER
   // leaves the file as it was.
-  EXPECT_EQ(admin(dir, {"report", "-o", "all.html"}).status, 0);
+  EXPECT_EQ(runAdmin(dir, {"report", "-o", "all.html"}).status, 0);
   EXPECT_NE(dir.read("all.html").find("History"), std::string::npos);
-  EXPECT_EQ(admin(dir, {"report"}).status, 2);
-  const ProgramRun wrong = admin(dir, {"report", "-o", "report.html", "1", "7"});
+  EXPECT_EQ(runAdmin(dir, {"report"}).status, 2);
+  const ProgramRun wrong = runAdmin(dir, {"report", "-o", "report.html", "1", "7"});
   EXPECT_EQ(wrong.status, 1);
   EXPECT_EQ(wrong.err, "quizmora-admin: no paper 7 in the library (see: quizmora-admin papers)\n");
   EXPECT_EQ(dir.read("report.html"), page);

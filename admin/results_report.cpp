@@ -6,7 +6,6 @@
 #include "admin/admin_status.h"
 #include "admin/analyse.h"
 #include "admin/output_sink.h"
-#include "admin/paper_list.h"
 #include "admin/result_rows.h"
 #include "console/calendar.h"
 
@@ -273,15 +272,8 @@ int RunReport(const AdminOptions& options) {
   SheetQuery query;
   query.numbers = options.numbers;
   query.keepResults = true;
-  const SheetGathering gathered = GatherSheets(query);
-  if (!gathered.status.ok()) {
-    Complain(DescribeFailure(gathered.status, gathered.file));
-    return kExitFailed;
-  }
-  if (gathered.paperMissing) {
-    Complain(NoSuchPaper(gathered.missingPaper));
-    return kExitFailed;
-  }
+  SheetGathering gathered;
+  if (!GatherSheetsOrSay(query, &gathered)) return kExitFailed;
   const std::tm now = localNow();
   char made[64];
   std::snprintf(made, sizeof made, "%04d-%02d-%02d %02d:%02d", now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,

@@ -5,6 +5,7 @@
 #include <map>
 #include <tuple>
 
+#include "admin/admin_status.h"
 #include "admin/paper_list.h"
 #include "records/answer_sheet.h"
 #include "records/coding.h"
@@ -162,4 +163,17 @@ SheetGathering GatherSheets(const SheetQuery& query) {
                           [](const EditionSheets& e) { return e.current; });
   }
   return out;
+}
+
+bool GatherSheetsOrSay(const SheetQuery& query, SheetGathering* gathered) {
+  *gathered = GatherSheets(query);
+  if (!gathered->status.ok()) {
+    Complain(DescribeFailure(gathered->status, gathered->file));
+    return false;
+  }
+  if (gathered->paperMissing) {
+    Complain(NoSuchPaper(gathered->missingPaper));
+    return false;
+  }
+  return true;
 }

@@ -75,6 +75,10 @@ struct SheetGathering {
 // (a missing one holds no sheets).
 SheetGathering GatherSheets(const SheetQuery& query);
 
+// GatherSheets for a command: false, after saying what went wrong (a NUMBER
+// as export-paper says it), when it failed.
+bool GatherSheetsOrSay(const SheetQuery& query, SheetGathering* gathered);
+
 // The edition value of a question file's first `questions` records (at most
 // as many as it holds whole), as an attempt stamps it on its sheet: the
 // CRC-32 of those records as the record class encodes them.
