@@ -1,6 +1,7 @@
 #include "admin/results_report.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "admin/admin_status.h"
@@ -128,7 +129,7 @@ std::string ItemTable(const PaperSheets& paper, const EditionFigures& f) {
 
 // "2:05" from 125 seconds.
 std::string MinutesAndSeconds(double seconds) {
-  if (!(seconds >= 0) || seconds > 1e9) return ShortestNumber(seconds);
+  if (!(seconds >= 0) || seconds > 1e9) return std::isfinite(seconds) ? ShortestNumber(seconds) : "-";
   const long whole = static_cast<long>(seconds + 0.5);
   char text[32];
   std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
@@ -141,9 +142,9 @@ std::string ResultsTable(const EditionSheets& sheets) {
       "<th class=\"n\">Time taken</th><th>Date</th><th>Time</th></tr></thead>\n<tbody>\n";
   for (const SheetResult& r : sheets.results) {
     const std::string date = IsoDate(r.date), time = PaddedTime(r.time);
-    out += "<tr>" + Cell(HtmlText(r.name)) + Cell(HtmlText(r.id)) + Cell(Fixed(r.score, 1), true) +
-           Cell(MinutesAndSeconds(r.timeTaken), true) + Cell(HtmlText(date.empty() ? r.date : date)) +
-           Cell(HtmlText(time.empty() ? r.time : time)) + "</tr>\n";
+    out += "<tr>" + Cell(HtmlText(r.name)) + Cell(HtmlText(r.id)) +
+           Cell(std::isfinite(r.score) ? Fixed(r.score, 1) : "-", true) + Cell(MinutesAndSeconds(r.timeTaken), true) +
+           Cell(HtmlText(date.empty() ? r.date : date)) + Cell(HtmlText(time.empty() ? r.time : time)) + "</tr>\n";
   }
   return out + "</tbody>\n</table>\n";
 }
@@ -237,8 +238,9 @@ std::string ReportSection(const PaperSheets& paper) {
                     HtmlText(paper.level) + " \u00b7 set by " + HtmlText(paper.author);
   if (paper.number > 0) out += " \u00b7 paper " + std::to_string(paper.number) + " of the library";
   if (paper.hasQuestions) {
-    out += " \u00b7 " + std::to_string(paper.currentQuestions) + " questions \u00b7 " + std::to_string(paper.minutes) +
-           " minutes \u00b7 edition <code>" + EditionText(paper.currentEdition) + "</code>";
+    out += " \u00b7 " + Counted(paper.currentQuestions, "question", "questions") + " \u00b7 " +
+           HtmlText(ShortestNumber(paper.minutes)) + " minutes \u00b7 edition <code>" +
+           EditionText(paper.currentEdition) + "</code>";
   }
   out += "</p>\n";
   const EditionSheets* current = paper.Current();

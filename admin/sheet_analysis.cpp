@@ -26,7 +26,7 @@ int QuestionsOf(const PaperSkeleton& header) {
 // Makes `paper` the paper of `header`: its current edition and question texts.
 StoreStatus ListPaper(PaperSkeleton& header, PaperSheets* paper, std::string* file) {
   paper->listed = true;
-  paper->minutes = static_cast<int>(header.setTimeAllowed());
+  paper->minutes = header.setTimeAllowed();
   *file = QuestionFileOf(header);
   const StoreStatus status = QuestionFileEdition(*file, QuestionsOf(header), &paper->currentEdition,
                                                  &paper->currentQuestions, &paper->questions);

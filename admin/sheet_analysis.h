@@ -44,7 +44,7 @@ struct PaperSheets {
   long number = 0;                     // its number in the library when asked for by number, else 0
   bool listed = false;                 // a header of the library names it
   bool hasQuestions = false;           // and its question file is there: the current edition is known
-  int minutes = 0;                     // from that header
+  double minutes = 0;                  // from that header
   uint32_t currentEdition = 0;         // when hasQuestions
   int currentQuestions = 0;
   std::vector<QuestionText> questions;  // the current question file's
