@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -43,6 +44,13 @@ void LayOutFolder(const ScratchDir& dir) {
     addAnswerSheet(dir, {"Candidate " + std::to_string(i + 1), "C" + std::to_string(i + 1), "", ""}, kTutor, "Maths",
                    kMaths, answers[i]);
   }
+}
+
+// The characters of a UTF-8 line (the bytes that begin one).
+size_t Characters(const std::string& line) {
+  size_t count = 0;
+  for (char c : line) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
 }
 
 TEST(AnalyseCommand, JsonCsvAndText) {
@@ -169,6 +177,30 @@ TEST(ReportCommand, WritesThePageOfTheGivenPapers) {
   EXPECT_EQ(wrong.status, 1);
   EXPECT_EQ(wrong.err, "quizmora-admin: no paper 7 in the library (see: quizmora-admin papers)\n");
   EXPECT_EQ(dir.read("report.html"), page);
+}
+
+TEST(AnalyseCommand, DamagedSheetsAreReadAsStored) {
+  // Whole records of random bytes (any count, answer, key, text or number)
+  // and a partial last record: every form is still made, within its rules.
+  ScratchDir dir;
+  LayOutFolder(dir);
+  std::mt19937 random(19);
+  std::string garbage(3 * 2570 + 100, '\0');
+  for (char& c : garbage) c = static_cast<char>(random());
+  for (size_t record = 0; record < 3; ++record) garbage.replace(record * 2570 + 260, 6, std::string("Maths\0", 6));
+  dir.append("answers.abcdans", garbage);
+  for (const std::string format : {"text", "csv", "json"}) {
+    const ProgramRun run = runAdmin(dir, {"analyse", "--format", format});
+    EXPECT_EQ(run.status, 0) << format << run.err;
+    if (format != "text") continue;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+      EXPECT_LE(Characters(line), 80u) << line;
+      EXPECT_EQ(line.find('\t'), std::string::npos) << line;
+    }
+  }
+  EXPECT_EQ(runAdmin(dir, {"report", "-o", "report.html"}).status, 0);
+  EXPECT_EQ(dir.read("report.html").find("<script"), std::string::npos);
 }
 
 }  // namespace
