@@ -95,7 +95,7 @@ TEST(AnalyseCommand, JsonCsvAndText) {
   const ProgramRun text = runAdmin(dir, {"analyse"});
   EXPECT_EQ(text.status, 0) << text.err;
   EXPECT_EQ(text.out.substr(0, text.out.find("\nEdition b6c7c047")),
-            "Maths | Form 2 | Jane Doe\n"
+            "Paper 1: Maths | Form 2 | Jane Doe\n"
             "\n"
             "Edition 5b7e7ab1 (current): 3 questions, 4 answer sheets\n"
             "  Mean 66.7   Median 66.7   SD 27.2   Min 33.3   Max 100.0\n"

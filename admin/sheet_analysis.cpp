@@ -83,13 +83,13 @@ SheetGathering GatherSheets(const SheetQuery& query) {
   SheetGathering out;
   // The library: the papers asked for by number, and for the others the last
   // header of each subject, level and author (the one naming the current file).
-  std::map<PaperKey, PaperSkeleton> lastHeader;
+  std::map<PaperKey, std::pair<PaperSkeleton, long>> lastHeader;  // and its number
   std::vector<PaperSkeleton> numbered(query.numbers.size());
   std::vector<bool> found(query.numbers.size());
   long seen = 0;
   const LoadResult library = ScanFile<PaperSkeleton>(SubjectFile, WhenMissing::kFail, SIZE_MAX, [&](PaperSkeleton& h) {
     ++seen;
-    lastHeader[KeyOf(h)] = h;
+    lastHeader[KeyOf(h)] = {h, seen};
     for (size_t i = 0; i < query.numbers.size(); ++i) {
       if (query.numbers[i] == seen) numbered[i] = h, found[i] = true;
     }
@@ -132,7 +132,10 @@ SheetGathering GatherSheets(const SheetQuery& query) {
           PaperSheets paper;
           std::tie(paper.subject, paper.level, paper.author) = key;
           auto header = lastHeader.find(key);
-          if (header != lastHeader.end()) failed = ListPaper(header->second, &paper, &out.file);
+          if (header != lastHeader.end()) {
+            paper.number = header->second.second;
+            failed = ListPaper(header->second.first, &paper, &out.file);
+          }
           if (!failed.ok()) return false;
           papers = byKey.emplace(key, std::vector<size_t>{out.papers.size()}).first;
           out.papers.push_back(std::move(paper));

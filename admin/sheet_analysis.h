@@ -41,7 +41,7 @@ struct EditionSheets {
 // One paper and the editions its sheets were written against.
 struct PaperSheets {
   std::string subject, level, author;  // the stored texts
-  long number = 0;                     // its number in the library when asked for by number, else 0
+  long number = 0;                     // its number in the library (the last header's when not asked for), or 0
   bool listed = false;                 // a header of the library names it
   bool hasQuestions = false;           // and its question file is there: the current edition is known
   double minutes = 0;                  // from that header
