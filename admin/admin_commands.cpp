@@ -134,8 +134,8 @@ const AdminCommand kCommands[] = {
 int RunAdmin(int argc, char** argv) {
   AdminOptions options;
   CLI::App app{
-      "Companion tool of Quizmora: imports and exports papers and results, checks and repairs the data "
-      "files of a folder.",
+      "Companion tool of Quizmora: imports and exports papers and results, analyses answer sheets, checks "
+      "and repairs the data files of a folder.",
       "quizmora-admin"};
   app.set_version_flag("--version", "quizmora-admin " QUIZMORA_VERSION, "Print the version and exit");
   app.add_option("-C", options.dir, "Work on the data folder DIR (default: the current directory)")->type_name("DIR");
