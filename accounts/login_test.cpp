@@ -8,7 +8,7 @@
 
 #include "records/data_files.h"
 #include "tests/console_capture.h"
-#include "tests/record_bytes.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 

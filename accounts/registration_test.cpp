@@ -7,8 +7,10 @@
 #include <string>
 
 #include "records/data_files.h"
+#include "records/record_layout.h"
+#include "records/tutor_skeleton.h"
 #include "tests/console_capture.h"
-#include "tests/record_bytes.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 
@@ -65,16 +67,17 @@ TEST(RegisterTutor, FormFillsTheRecordsAndAppendsOneAccount) {
 
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 1230u);
-  EXPECT_EQ(textAt(bytes, 268, 100), "Jane Doe");
-  EXPECT_EQ(textAt(bytes, 368, 100), "A12");
-  EXPECT_EQ(bytes.substr(468, 4), std::string("\5\0\0\0", 4));
-  EXPECT_EQ(textAt(bytes, 472, 100), "Form 2");
-  EXPECT_EQ(textAt(bytes, 572, 100), "Kenya");
-  EXPECT_EQ(textAt(bytes, 108, 100), "jane@x.org");
-  EXPECT_EQ(textAt(bytes, 772, 100), "0700");
-  EXPECT_EQ(textAt(bytes, 1030, 100), "Hill School");
-  EXPECT_EQ(textAt(bytes, 1130, 100), "Sciences");
-  EXPECT_EQ(bytes.substr(980, 50), std::string(50, '\0'));  // the paper level is set with a paper
+  EXPECT_EQ(textOf(bytes, "candiNames"), "Jane Doe");
+  EXPECT_EQ(textOf(bytes, "IDNumber"), "A12");
+  EXPECT_EQ(numberOf(bytes, "logInPassword"), 5);
+  EXPECT_EQ(textOf(bytes, "candiLevel"), "Form 2");
+  EXPECT_EQ(textOf(bytes, "candiCountry"), "Kenya");
+  EXPECT_EQ(textOf(bytes, "email"), "jane@x.org");
+  EXPECT_EQ(textOf(bytes, "contact"), "0700");
+  EXPECT_EQ(textOf(bytes, "institution"), "Hill School");
+  EXPECT_EQ(textOf(bytes, "department"), "Sciences");
+  const FieldLayout& level = *FindField(TutorLayout(), "paperLevel");  // set with a paper
+  EXPECT_EQ(bytes.substr(level.offset, level.width), std::string(level.width, '\0'));
 
   // The paper record already carries the author's details.
   EXPECT_STREQ(paper.setCandiNames(), "Jane Doe");
@@ -117,10 +120,10 @@ TEST(RegisterTutor, PasswordOutsideOneToNineMillionIsRefused) {
 TEST(RegisterTutor, PasswordEdgesAndTrailingText) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
-  EXPECT_EQ(registerJane(dir, "1\n").substr(468, 4), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(numberOf(registerJane(dir, "1\n"), "logInPassword"), 1);
   ScratchDir other;
   WorkingDirectory cwd2(other);
-  EXPECT_EQ(registerJane(other, "42xyz\n").substr(468, 4), std::string("\x2a\0\0\0", 4));
+  EXPECT_EQ(numberOf(registerJane(other, "42xyz\n"), "logInPassword"), 42);
 }
 
 TEST(RegisterTutor, DuplicateIdIsAskedAgainCaseSensitively) {
@@ -137,7 +140,7 @@ TEST(RegisterTutor, DuplicateIdIsAskedAgainCaseSensitively) {
                                kTutorPrompts[1] + rest + kTutorPassword + cleared() + kTutorSaved);
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 2460u);
-  EXPECT_EQ(textAt(bytes, 1230 + 368, 100), "a12");
+  EXPECT_EQ(textOf(bytes.substr(kTutorRecordSize), "IDNumber"), "a12");
 }
 
 TEST(RegisterTutor, UnavailableFileIsReportedAndNothingHangs) {
@@ -170,13 +173,13 @@ TEST(RegisterCandidate, FormAndMessagesOfTheCandidateSide) {
                 "\n\tYour information has been saved succesfully, now you can proceed to login page.\n\n");
   const std::string bytes = dir.read(accountRegFileCandi);
   ASSERT_EQ(bytes.size(), 980u);
-  EXPECT_EQ(textAt(bytes, 268, 100), "Ann Lee");
-  EXPECT_EQ(textAt(bytes, 368, 100), "A12");
-  EXPECT_EQ(bytes.substr(468, 4), std::string("\x4d\0\0\0", 4));
-  EXPECT_EQ(textAt(bytes, 472, 100), "Grade 9");
-  EXPECT_EQ(textAt(bytes, 572, 100), "Kenya");
-  EXPECT_EQ(textAt(bytes, 772, 100), "0711");
-  EXPECT_EQ(textAt(bytes, 108, 100), "ann@x.org");
+  EXPECT_EQ(textOf(bytes, "candiNames"), "Ann Lee");
+  EXPECT_EQ(textOf(bytes, "IDNumber"), "A12");
+  EXPECT_EQ(numberOf(bytes, "logInPassword"), 77);
+  EXPECT_EQ(textOf(bytes, "candiLevel"), "Grade 9");
+  EXPECT_EQ(textOf(bytes, "candiCountry"), "Kenya");
+  EXPECT_EQ(textOf(bytes, "contact"), "0711");
+  EXPECT_EQ(textOf(bytes, "email"), "ann@x.org");
 }
 
 TEST(DuplicateChecks, NamespacesAreSeparateAndMessagesDiffer) {

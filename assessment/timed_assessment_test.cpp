@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "assessment/elapsed_clock.h"
-#include "assessment/paper_fixture.h"
 #include "console/working_record.h"
 #include "records/data_files.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 

@@ -8,8 +8,8 @@
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
 #include "records/tutor_skeleton.h"
+#include "tests/data_fixture.h"
 #include "tests/program_run.h"
-#include "tests/record_bytes.h"
 #include "tests/scratch_dir.h"
 
 namespace {
@@ -127,15 +127,15 @@ TEST(TutorAreaE2E, RegisterLogInLogOutAndGoHome) {
                        kLoggedOut + "\f" + homeMenu() + kGoodbye);
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 1230u);
-  EXPECT_EQ(textAt(bytes, 268, 100), "Jane Doe");
-  EXPECT_EQ(textAt(bytes, 368, 100), "A12");
-  EXPECT_EQ(bytes.substr(468, 4), std::string("\5\0\0\0", 4));
-  EXPECT_EQ(textAt(bytes, 472, 100), "Form 2");
-  EXPECT_EQ(textAt(bytes, 572, 100), "Kenya");
-  EXPECT_EQ(textAt(bytes, 108, 100), "jane@x.org");
-  EXPECT_EQ(textAt(bytes, 772, 100), "0700");
-  EXPECT_EQ(textAt(bytes, 1030, 100), "Hill School");
-  EXPECT_EQ(textAt(bytes, 1130, 100), "Sciences");
+  EXPECT_EQ(textOf(bytes, "candiNames"), "Jane Doe");
+  EXPECT_EQ(textOf(bytes, "IDNumber"), "A12");
+  EXPECT_EQ(numberOf(bytes, "logInPassword"), 5);
+  EXPECT_EQ(textOf(bytes, "candiLevel"), "Form 2");
+  EXPECT_EQ(textOf(bytes, "candiCountry"), "Kenya");
+  EXPECT_EQ(textOf(bytes, "email"), "jane@x.org");
+  EXPECT_EQ(textOf(bytes, "contact"), "0700");
+  EXPECT_EQ(textOf(bytes, "institution"), "Hill School");
+  EXPECT_EQ(textOf(bytes, "department"), "Sciences");
 }
 
 TEST(TutorAreaE2E, DuplicateIdIsRefusedOtherCaseAndCandidateIdAccepted) {
@@ -156,8 +156,8 @@ TEST(TutorAreaE2E, DuplicateIdIsRefusedOtherCaseAndCandidateIdAccepted) {
             entered() + kLoggedOut + name + id + kDuplicate + kForm.substr(name.size()) + kPassword + kSaved + kLogin);
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 2460u);
-  EXPECT_EQ(textAt(bytes, 1230 + 368, 100), "a12");
-  EXPECT_EQ(bytes.substr(1230 + 468, 4), std::string("\7\0\0\0", 4));
+  EXPECT_EQ(textOf(bytes.substr(kTutorRecordSize), "IDNumber"), "a12");
+  EXPECT_EQ(numberOf(bytes.substr(kTutorRecordSize), "logInPassword"), 7);
 }
 
 TEST(TutorAreaE2E, BadPasswordsAreRefusedAndTheEdgesAccepted) {
@@ -166,7 +166,7 @@ TEST(TutorAreaE2E, BadPasswordsAreRefusedAndTheEdgesAccepted) {
   EXPECT_EQ(r.out, entered() + kLoggedOut + kForm + kPassword + kOutOfRange + kPassword + kNegative + kPassword +
                        kOutOfRange + kPassword + kOutOfRange + kPassword + kOutOfRange + kPassword + kSaved + kLogin +
                        loggedIn("Jane Doe"));
-  EXPECT_EQ(dir.read(accountRegFileTutor).substr(468, 4), std::string("\x2a\0\0\0", 4));
+  EXPECT_EQ(numberOf(dir.read(accountRegFileTutor), "logInPassword"), 42);
 
   for (const std::string password : {"1", "9000000"}) {
     ScratchDir edge;

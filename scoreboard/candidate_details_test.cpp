@@ -8,8 +8,8 @@
 #include <string>
 
 #include "records/candidate_skeleton.h"
-#include "scoreboard/result_fixtures.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 

@@ -9,7 +9,7 @@
 
 #include "records/data_files.h"
 #include "records/tutor_skeleton.h"
-#include "scoreboard/result_fixtures.h"
+#include "tests/data_fixture.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
 

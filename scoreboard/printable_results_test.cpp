@@ -10,8 +10,8 @@
 #include <string>
 
 #include "console/calendar.h"
-#include "scoreboard/result_fixtures.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 

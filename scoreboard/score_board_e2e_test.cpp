@@ -7,7 +7,7 @@
 #include <string>
 
 #include "console/calendar.h"
-#include "scoreboard/result_fixtures.h"
+#include "tests/data_fixture.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
 

@@ -12,8 +12,8 @@
 #include <thread>
 
 #include "console/console_io.h"
-#include "scoreboard/result_fixtures.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 

@@ -65,7 +65,118 @@ void checkRecords(const std::string& name, const std::string& bytes, long size, 
   }
 }
 
+// Returns the field `name` of any record type, or nullptr.
+const FieldLayout* fieldNamed(const char* name) {
+  const FieldLayout* field = FindField(PaperLayout(), name);  // holds the tutor's and the candidate's
+  return field ? field : FindField(QuestionLayout(), name);
+}
+
 }  // namespace
+
+std::string textOf(const std::string& bytes, const char* name) {
+  const FieldLayout* field = fieldNamed(name);
+  if (!field || bytes.size() < field->offset + field->width) return "";
+  return TextField(bytes.data(), *field);
+}
+
+int32_t numberOf(const std::string& bytes, const char* name) {
+  const FieldLayout* field = fieldNamed(name);
+  if (!field || bytes.size() < field->offset + field->width) return 0;
+  return DecodeFixed32(bytes.data() + field->offset);
+}
+
+CandidateSkeleton candidateNamed(const std::string& name, const std::string& id, int password) {
+  CandidateSkeleton c;
+  c.getCandiNames(name.c_str());
+  c.getIDNumber(id.c_str());
+  c.getLogInPassword(password);
+  c.getCandiLevel("Form 4");
+  c.getcandiCountry("Kenya");
+  c.getEmail("mary@home.example");
+  c.getContact("0711000111");
+  return c;
+}
+
+std::string candidateBytes(const CandidateSkeleton& candidate) { return EncodeRecord(candidate); }
+
+CandidateSkeleton candidateAt(const std::string& bytes, size_t offset) {
+  CandidateSkeleton c;
+  if (bytes.size() >= offset + kCandidateRecordSize) c.DecodeFrom(bytes.data() + offset);
+  return c;
+}
+
+CandidateSkeleton resultRecord(const Attempt& a) {
+  CandidateSkeleton r;
+  r.getCandiNames(a.name);
+  r.getIDNumber(a.id);
+  r.getsubjectName(a.subject);
+  r.getcandiscores(a.score);
+  r.getTimeAttempted(a.time);
+  r.getTimeTaken(a.taken);
+  r.getDateAttempted("7/12/2026 | Monday");
+  r.getcandiCountry("Kenya");
+  r.getContact("0700 111 222");
+  r.getEmail("someone@example.org");
+  r.getCandiLevel("Form 2");
+  return r;
+}
+
+std::string resultBytes(const std::vector<Attempt>& attempts) {
+  std::string bytes;
+  for (const Attempt& a : attempts) bytes += EncodeRecord(resultRecord(a));
+  return bytes;
+}
+
+std::string repeatedResultBytes(const Attempt& a, int n) {
+  const std::string one = resultBytes({a});
+  std::string all;
+  for (int i = 0; i < n; ++i) all += one;
+  return all;
+}
+
+std::string paperBytes(const PaperFacts& facts) {
+  PaperSkeleton paper;
+  paper.getsubjectName(facts.subject.c_str());
+  paper.getCandiNames(facts.author.c_str());
+  paper.get_PaperLevel(facts.level.c_str());
+  paper.getTotalQuestion(facts.totalQuestions);
+  paper.getTimeAllowed(facts.minutes);
+  paper.getContact(facts.contact.c_str());
+  paper.getEmail(facts.email.c_str());
+  paper.get_Deparment(facts.department.c_str());
+  return EncodeRecord(paper);
+}
+
+std::string questionFileOf(const PaperFacts& paper) {
+  return QuestionFileName(paper.subject.c_str(), paper.level.c_str(), paper.author.c_str());
+}
+
+QuestionSkeleton makeQuestion(int i, int answer, const std::string& gap) {
+  const std::string n = std::to_string(i);
+  QuestionSkeleton q;
+  q.getQuestion(("Question " + n).c_str());
+  q.getOptionA(("A" + gap + n).c_str());
+  q.getOptionB(("B" + gap + n).c_str());
+  q.getOptionC(("C" + gap + n).c_str());
+  q.getOptionD(("D" + gap + n).c_str());
+  q.getQuestionAnswer(answer);
+  return q;
+}
+
+std::vector<QuestionSkeleton> makePaper(const std::vector<int>& answers) {
+  std::vector<QuestionSkeleton> paper;
+  for (size_t i = 0; i < answers.size(); ++i) paper.push_back(makeQuestion(static_cast<int>(i + 1), answers[i]));
+  return paper;
+}
+
+std::string questionBytes(const std::vector<int>& answers) {
+  std::string bytes;
+  for (size_t i = 0; i < answers.size(); ++i)
+    bytes += questionBytes(makeQuestion(static_cast<int>(i + 1), answers[i], " "));
+  return bytes;
+}
+
+std::string questionBytes(const QuestionSkeleton& record) { return EncodeRecord(record); }
 
 std::vector<std::pair<int, int>> textFieldsOf(long size) {
   std::vector<std::pair<int, int>> texts;
@@ -91,7 +202,7 @@ void addCandidateAccount(const ScratchDir& dir, const Person& candidate) {
 }
 
 std::string questionFileBytes(const std::vector<Question>& questions) {
-  std::ostringstream file;
+  std::string file;
   for (const Question& q : questions) {
     QuestionSkeleton r;
     r.getQuestion(q.text.c_str());
@@ -100,9 +211,9 @@ std::string questionFileBytes(const std::vector<Question>& questions) {
     r.getOptionC(q.options[2].c_str());
     r.getOptionD(q.options[3].c_str());
     r.getQuestionAnswer(optionNumber(q.correct));
-    r.QuestionWrite(file);
+    file += EncodeRecord(r);
   }
-  return file.str();
+  return file;
 }
 
 std::string addPaper(const ScratchDir& dir, const Person& author, const std::string& subject,
