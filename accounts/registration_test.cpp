@@ -12,14 +12,10 @@
 #include "tests/console_capture.h"
 #include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 #include "tests/working_directory.h"
 
 namespace {
-
-const std::string kPause = "Press any key to continue . . . \n";
-
-// What clearScreen writes to this test's standard output.
-std::string cleared() { return ::isatty(STDOUT_FILENO) ? "\x1b[H\x1b[2J" : "\f"; }
 
 const char* const kTutorPrompts[] = {
     "\nYour Name                        : ", "\nYour ID/Passport Number          : ",
@@ -62,7 +58,7 @@ TEST(RegisterTutor, FormFillsTheRecordsAndAppendsOneAccount) {
   TutorSkeleton tutor;
   PaperSkeleton paper;
   ASSERT_TRUE(registerTutor(tutor, paper));
-  EXPECT_EQ(console.out(), tutorForm() + kTutorPassword + cleared() + kTutorSaved);
+  EXPECT_EQ(console.out(), tutorForm() + kTutorPassword + clear() + kTutorSaved);
   EXPECT_EQ(console.err(), "");
 
   const std::string bytes = dir.read(accountRegFileTutor);
@@ -100,7 +96,7 @@ TEST(RegisterTutor, EnterAloneRepeatsAPromptAndLongTextIsCut) {
   const std::string name = kTutorPrompts[0], id = kTutorPrompts[1];
   std::string rest;
   for (size_t i = 2; i < 8; ++i) rest += kTutorPrompts[i];
-  EXPECT_EQ(console.out(), name + name + name + id + id + rest + kTutorPassword + cleared() + kTutorSaved);
+  EXPECT_EQ(console.out(), name + name + name + id + id + rest + kTutorPassword + clear() + kTutorSaved);
   EXPECT_EQ(std::string(tutor.setCandiNames()), std::string(99, 'n'));
 }
 
@@ -113,7 +109,7 @@ TEST(RegisterTutor, PasswordOutsideOneToNineMillionIsRefused) {
   ASSERT_TRUE(registerTutor(tutor, paper));
   const std::string range = kTutorPassword + kTutorRange + kPause;
   EXPECT_EQ(console.out(), tutorForm() + kTutorPassword + kTutorNegative + kPause + range + range + range + range +
-                               kTutorPassword + cleared() + kTutorSaved);
+                               kTutorPassword + clear() + kTutorSaved);
   EXPECT_EQ(tutor.setLogInPassword(), 9000000);
 }
 
@@ -137,7 +133,7 @@ TEST(RegisterTutor, DuplicateIdIsAskedAgainCaseSensitively) {
   std::string rest;
   for (size_t i = 2; i < 8; ++i) rest += kTutorPrompts[i];
   EXPECT_EQ(console.out(), std::string(kTutorPrompts[0]) + kTutorPrompts[1] + kTutorDuplicate + kPause +
-                               kTutorPrompts[1] + rest + kTutorPassword + cleared() + kTutorSaved);
+                               kTutorPrompts[1] + rest + kTutorPassword + clear() + kTutorSaved);
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 2460u);
   EXPECT_EQ(textOf(bytes.substr(kTutorRecordSize), "IDNumber"), "a12");
@@ -169,7 +165,7 @@ TEST(RegisterCandidate, FormAndMessagesOfTheCandidateSide) {
             "\n Your Contact              : \n Your Email                : \n Candidate Level           : " +
                 prompt + "\n Negatives are not allowed. Only Positive integers are allowed. \n\n" + kPause + prompt +
                 "\nThe character/number you have entered is out of range. The range is between 1 and 9000000.\n\t" +
-                kPause + prompt + cleared() +
+                kPause + prompt + clear() +
                 "\n\tYour information has been saved succesfully, now you can proceed to login page.\n\n");
   const std::string bytes = dir.read(accountRegFileCandi);
   ASSERT_EQ(bytes.size(), 980u);

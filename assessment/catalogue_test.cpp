@@ -11,16 +11,11 @@
 #include "records/paper_skeleton.h"
 #include "tests/console_capture.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 #include "tests/working_directory.h"
 
 namespace {
 
-const std::string kHeading = "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n";
-const std::string kNoSubjects =
-    "\n\n\t ------------------------>  No subjects available currently <------------------------ "
-    "\n\t---------------------> Try again later.\n\n";
-const std::string kEndOfList =
-    "\n\n\t              *************         End of the List       ***********              \n";
 const std::string kEmpty = "\n\n\tThe list is empty, try again later.\n\n\n";
 
 std::string papers(int count) {
@@ -84,7 +79,7 @@ TEST(Catalogue, OnePaperAndTheAdjustmentLeftBehind) {
   displayAllPapers();
   EXPECT_TRUE(std::cout.flags() & std::ios::left);
   EXPECT_FALSE(emptySubjectLib());
-  EXPECT_EQ(console.out(), kHeading + entries(1, 1) + kEndOfList + total(1));
+  EXPECT_EQ(console.out(), kCatalogueHeading + entries(1, 1) + kEndOfList + total(1));
   EXPECT_EQ(console.err(), "");
 }
 
@@ -94,8 +89,8 @@ TEST(Catalogue, FirstRowHoldsSixEntriesLaterRowsFive) {
   dir.write(SubjectFile, papers(12));
   ConsoleCapture console("");
   displayAllPapers();
-  EXPECT_EQ(console.out(),
-            kHeading + entries(1, 6) + "\n\n" + entries(7, 11) + "\n\n" + entries(12, 12) + kEndOfList + total(12));
+  EXPECT_EQ(console.out(), kCatalogueHeading + entries(1, 6) + "\n\n" + entries(7, 11) + "\n\n" + entries(12, 12) +
+                               kEndOfList + total(12));
 }
 
 TEST(Catalogue, AtMostFiveHundredPapersAreListed) {

@@ -11,11 +11,11 @@
 #include "tests/console_capture.h"
 #include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 #include "tests/working_directory.h"
 
 namespace {
 
-const std::string kPause = "Press any key to continue . . . \n";
 const std::string kTimeUp =
     "\n\tSorry, Time up. But dont worry your results have been saved succesfully for only the attempted "
     "questions.\n\n";

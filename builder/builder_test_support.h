@@ -5,20 +5,14 @@
 // scripted answers for typing questions (the records they make are
 // makeQuestion's and makePaper's, in tests/data_fixture.h).
 
-#include <unistd.h>
-
 #include <string>
 #include <vector>
 
 #include "records/question_skeleton.h"
 #include "tests/data_fixture.h"
+#include "tests/screen_texts.h"
 
 namespace builder_test {
-
-const std::string kPause = "Press any key to continue . . . \n";
-
-// What clearScreen writes to the captured output.
-inline std::string clear() { return ::isatty(STDOUT_FILENO) ? "\x1b[H\x1b[2J" : "\f"; }
 
 // The lines that type question `i` with the correct option `correct`.
 inline std::string questionLines(int i, char correct) {

@@ -11,20 +11,13 @@
 #include "tests/data_fixture.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 
 namespace {
 
-const std::string kPause = "Press any key to continue . . . \n";
-
 std::string stars(int n) { return std::string(n, '*'); }
 
-std::string homeMenu() {
-  return std::string("\f\n        QUIZMORA           ") + dateOfToday() + "\n\n" +
-         "\t1 = Queston Builder (TUTOR).   \n\t2 = Assessment Panel (STUDENT).  \n"
-         "\t3 = About Quizmora Application.  \n\t4 = Score Board.     \n\t5 = Exit.\n"
-         "\n\t\tYour Choice (1,2,3,4,5)  : ";
-}
-const std::string kGoodbye = "\n\n\t .....................   Have a nice time   ......................\n\n\n" + kPause;
+const std::string kLeave = kGoodbye + kPause;
 
 // Input and output of: home choice 1, the welcome screen and its key press.
 const std::string kEnter = "1\n\n";
@@ -80,9 +73,6 @@ std::string loggedIn(const std::string& name) {
 const std::string kLoggedInWrong = "\f\n\t\t----------------------> Wrong entry try again <----------------------\n\n";
 
 const std::string kViewMenu = "\n\tB = Back to previous.\n\tE = Logout.\n\n\t\tYour choice : ";
-const std::string kNoSubjects =
-    "\n\n\t ------------------------>  No subjects available currently <------------------------ "
-    "\n\t---------------------> Try again later.\n\n";
 
 const std::string kJane = "Jane Doe\nA12\nKenya\n0700\njane@x.org\nHill School\nSciences\nForm 2\n";
 
@@ -124,7 +114,7 @@ TEST(TutorAreaE2E, RegisterLogInLogOutAndGoHome) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out, entered() + kLoggedOut + kForm + kPassword + kSaved + kLogin + loggedIn("Jane Doe") + "\f" +
-                       kLoggedOut + "\f" + homeMenu() + kGoodbye);
+                       kLoggedOut + "\f" + homeMenu() + kLeave);
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 1230u);
   EXPECT_EQ(textOf(bytes, "candiNames"), "Jane Doe");
@@ -270,21 +260,16 @@ TEST(TutorAreaE2E, ViewAllPapersBackLogoutAndWrongKey) {
   ScratchDir dir;
   dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
   dir.write(SubjectFile, library(1));
-  const std::string list =
-      "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n"
-      "\t\t1 = Paper1\n\n\t              *************         End of the List       ***********"
-      "              \n\n\tTotal Papers : 1\n" +
-      kViewMenu;
+  const std::string list = kCatalogueHeading + "\t\t1 = Paper1" + kEndOfList + "\n\tTotal Papers : 1\n" + kViewMenu;
   const ProgramRun r = run(dir, kEnter + "l\nA12\n5\nr\nx\nBack\nR\ne\n5\n\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, entered() + kLoggedOut + kLogin + loggedIn("Jane Doe") + list + "\f\n\tWrong entry try again...\n" +
-                       list + loggedIn("Jane Doe") + list + "\f" + homeMenu() + kGoodbye);
+                       list + loggedIn("Jane Doe") + list + "\f" + homeMenu() + kLeave);
 }
 
 TEST(TutorAreaE2E, ViewAllPapersOverEveryLibraryShape) {
-  const std::string head = "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n";
-  const std::string tail =
-      "\n\n\t              *************         End of the List       ***********              \n";
+  const std::string& head = kCatalogueHeading;
+  const std::string& tail = kEndOfList;
   auto entries = [](int from, int to) {
     std::string s;
     for (int i = from; i <= to; ++i) s += "\t\t" + std::to_string(i) + " = Paper" + std::to_string(i);

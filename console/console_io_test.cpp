@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/console_capture.h"
+#include "tests/screen_texts.h"
 
 TEST(ConsoleIo, ReadLineKeepsLimitMinusOneAndDiscardsRest) {
   ConsoleCapture console("abcdefgh\nnext\n");
@@ -80,7 +81,7 @@ TEST(ConsoleIo, PauseTakesOneLineAfterDiscardingPartialOne) {
   char buf[10];
   readLine(buf, sizeof buf);
   EXPECT_STREQ(buf, "after");
-  EXPECT_EQ(console.out(), "Press any key to continue . . . \n");
+  EXPECT_EQ(console.out(), kPause);
 }
 
 TEST(ConsoleIo, ClearWritesFormFeedWhenNotATerminal) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "records/candidate_skeleton.h"
+#include "records/data_files.h"
 #include "tests/console_capture.h"
 #include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
@@ -36,7 +37,7 @@ TEST(CandidateDetails, UnreadableListEndsLikeAMissingResultFile) {
   {
     // The list lost rows after it was drawn: row 2 no longer exists, and the
     // candidate of row 1 must not be shown in its place.
-    dir.write("candidate.abcddata", resultBytes({kMaths}));
+    dir.write(CandiDatefilex, resultBytes({kMaths}));
     ConsoleCapture console("");
     EXPECT_FALSE(viewCandidateDetails(2, DetailLayout::kTutor));
     EXPECT_EQ(console.out(), "");
@@ -47,7 +48,7 @@ TEST(CandidateDetails, UnreadableListEndsLikeAMissingResultFile) {
 TEST(CandidateDetails, CutShortLastAttemptIsNeitherShownNorCounted) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
-  dir.write("candidate.abcddata", resultBytes({kMaths}));
+  dir.write(CandiDatefilex, resultBytes({kMaths}));
   dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics}).substr(0, 2 * kCandidateRecordSize - 1));
   ConsoleCapture console("");
   ASSERT_TRUE(viewCandidateDetails(1, DetailLayout::kScoreBoard));

@@ -12,10 +12,10 @@
 #include "tests/data_fixture.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 
 namespace {
 
-const std::string kPause = "Press any key to continue . . . \n";
 const Attempt kMaths{"Ann Lee", "A12", "Maths", 200.0 / 3, "9:5:7", 1234.5};
 const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.123456789};
 
@@ -23,12 +23,7 @@ const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.12345678
 const std::string kLogIn = "1\n\nl\nT1\n42\n";
 const std::string kLoggedInPrompt = "\n\t\tYour choice (Q,R,T,V)  : ";
 
-const std::string kListHeader =
-    "\f\n " + std::string(119, '*') +
-    "\n\n No         \t --------------->  A L L      C A N D I D A T E S  <---------------      \n " +
-    std::string(118, '*') + "\n";
-const std::string kNoCandidates =
-    "\n\t   " + std::string(24, '*') + "  No Candidates have been recorded Yet " + std::string(23, '*') + "    \n\n\n";
+const std::string kClearedListHeader = "\f" + kListHeader;
 const std::string kTwoRows =
     " 1 = Ann Lee                Maths                  66.7%                     9:5:7                 1.23e+03 "
     "Seconds\n"
@@ -43,7 +38,6 @@ const std::string kEmptyMenu =
 const std::string kDetailMenu =
     "\t   ------------------->     Choose options below to continue     <---------------------\n\n"
     "\tP = Previous menu.\n\tE = Exit.\n\n\tYour choice (P, E)  : ";
-const std::string kWhich = "\n\tWhich candidate do you want to View : ";
 const std::string kDetail = "\f\n" + std::string(104, '_') +
                             " \n\n\tCandidate Names           : Ann Lee\n"
                             "\n\tCandidate ID/Passport     : A12\n"
@@ -94,7 +88,7 @@ TEST(PerformanceViewE2E, EmptyListReturnsToTheTutorMenuOrExitsWithOne) {
   std::string shown;
   const ProgramRun run = runFromTutorMenu(dir, "t\nx\nu\nT\ne\n", &shown);
   EXPECT_EQ(run.status, 1);
-  const std::string view = kListHeader + kNoCandidates + kEmptyMenu;
+  const std::string view = kClearedListHeader + kNoCandidates + kEmptyMenu;
   const std::string first = view + " \n Wrong entry try again...\n" + kEmptyMenu + "\f\f";
   ASSERT_EQ(shown.substr(0, first.size()), first);
   EXPECT_EQ(shown.substr(shown.size() - view.size() - 1), view + "\f");
@@ -106,7 +100,7 @@ TEST(PerformanceViewE2E, MenusChoiceAndTheTutorLayout) {
   std::string shown;
   const ProgramRun run = runFromTutorMenu(dir, "t\nwhat\nv\n-1\n\n3\n\n2\nx\np\nE\n", &shown);
   EXPECT_EQ(run.status, 1);
-  const std::string list = kListHeader + kTwoRows + kMainMenu;
+  const std::string list = kClearedListHeader + kTwoRows + kMainMenu;
   EXPECT_EQ(shown, list + "\n\t\tWrong input... try again.\n" + kMainMenu + kWhich +
                        "\n  The number you have entered is negative. Only Positive integers are allowed. \n\n" +
                        kPause + kWhich +
@@ -138,13 +132,8 @@ TEST(PerformanceViewE2E, SavingForPrintingEndsOnTheViewAllPapersScreen) {
   const ProgramRun run = runFromTutorMenu(dir, "t\nP\n \nresults\n\nB\nV\nP\n5\n\n", &shown);
   EXPECT_EQ(run.status, 0);
   const std::string saved =
-      kListHeader + kTwoRows + kMainMenu + "\n\tName your file : \n\tName your file : " +
-      "\n\a  Your file has been saved succesfully for printing.\n  You can search for it in file in file explorer or "
-      "in the folder conatiaining your library files.\n\t" +
-      kPause +
-      "\n\tNo subjects currently, try again later...\n\n"
-      "\n\n\t ------------------------>  No subjects available currently <------------------------ "
-      "\n\t---------------------> Try again later.\n\n"
+      kClearedListHeader + kTwoRows + kMainMenu + "\n\tName your file : \n\tName your file : " + kSavedForPrinting +
+      "\n\tNo subjects currently, try again later...\n\n" + kNoSubjects +
       "\n\tB = Back to previous.\n\tE = Logout.\n\n\t\tYour choice : \f\n\tYou are currently logged in as Jane Doe";
   EXPECT_EQ(shown.substr(0, saved.size()), saved);
   const std::string file = dir.read("results.qzmrpt");

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "console/console_io.h"
+#include "records/data_files.h"
 #include "tests/console_capture.h"
 #include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
@@ -24,7 +25,7 @@ const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.12345678
 const Attempt kBiology{"Cy Dee", "C3", "Biology", 12.5, "14:2:9", 33};
 
 void writeTwoAttempts(const ScratchDir& dir) {
-  dir.write("candidate.abcddata", resultBytes({kMaths, kPhysics}));
+  dir.write(CandiDatefilex, resultBytes({kMaths, kPhysics}));
   dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics}));
 }
 
@@ -58,7 +59,7 @@ TEST(ScoreBoardView, PreviousMenuShowsAResultSavedMeanwhile) {
     while (pending > 0 && ::ioctl(fds[0], FIONREAD, &pending) == 0) {
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    dir.append("candidate.abcddata", resultBytes({kBiology}));
+    dir.append(CandiDatefilex, resultBytes({kBiology}));
     const std::string rest = "p\nu\n";
     if (::write(fds[1], rest.data(), rest.size()) < 0) return;
     ::close(fds[1]);
