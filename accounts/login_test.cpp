@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <sstream>
 #include <string>
 
 #include "records/data_files.h"
@@ -11,8 +10,6 @@
 #include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
-
-namespace {}  // namespace
 
 TEST(Login, PasswordIsComparedAsItsLeadingNumber) {
   ScratchDir dir;

@@ -4,12 +4,12 @@
 #include <unistd.h>
 
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/screen_texts.h"
 #include "tests/working_directory.h"
@@ -17,16 +17,6 @@
 namespace {
 
 const std::string kEmpty = "\n\n\tThe list is empty, try again later.\n\n\n";
-
-std::string papers(int count) {
-  std::ostringstream out;
-  for (int i = 1; i <= count; ++i) {
-    PaperSkeleton paper;
-    paper.getsubjectName(("Subject " + std::to_string(i)).c_str());
-    paper.CandidateWrite(out);
-  }
-  return out.str();
-}
 
 std::string entries(int from, int to) {
   std::string out;
@@ -57,7 +47,7 @@ TEST(Catalogue, MissingLibraryIsCreatedAndReportedEmpty) {
 }
 
 TEST(Catalogue, EmptyOrShortLibraryHoldsNoPaper) {
-  for (const std::string& bytes : {std::string(), papers(1).substr(0, 1241)}) {
+  for (const std::string& bytes : {std::string(), libraryBytes("Subject ", 1).substr(0, kPaperRecordSize - 1)}) {
     ScratchDir dir;
     WorkingDirectory cwd(dir);
     dir.write(SubjectFile, bytes);
@@ -73,7 +63,7 @@ TEST(Catalogue, EmptyOrShortLibraryHoldsNoPaper) {
 TEST(Catalogue, OnePaperAndTheAdjustmentLeftBehind) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
-  dir.write(SubjectFile, papers(1) + std::string(100, 'x'));
+  dir.write(SubjectFile, libraryBytes("Subject ", 1) + std::string(100, 'x'));
   ConsoleCapture console("");
   std::cout << std::right;
   displayAllPapers();
@@ -86,7 +76,7 @@ TEST(Catalogue, OnePaperAndTheAdjustmentLeftBehind) {
 TEST(Catalogue, FirstRowHoldsSixEntriesLaterRowsFive) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
-  dir.write(SubjectFile, papers(12));
+  dir.write(SubjectFile, libraryBytes("Subject ", 12));
   ConsoleCapture console("");
   displayAllPapers();
   EXPECT_EQ(console.out(), kCatalogueHeading + entries(1, 6) + "\n\n" + entries(7, 11) + "\n\n" + entries(12, 12) +
@@ -96,7 +86,7 @@ TEST(Catalogue, FirstRowHoldsSixEntriesLaterRowsFive) {
 TEST(Catalogue, AtMostFiveHundredPapersAreListed) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
-  dir.write(SubjectFile, papers(502));
+  dir.write(SubjectFile, libraryBytes("Subject ", 502));
   ConsoleCapture console("");
   displayAllPapers();
   const std::string out = console.out();

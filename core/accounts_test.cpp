@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <sstream>
 #include <string>
 
 #include "records/candidate_skeleton.h"

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "console/calendar.h"
 #include "records/data_files.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"

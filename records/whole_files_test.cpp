@@ -23,14 +23,10 @@ TEST(WholeFiles, ReplacementsMadePieceByPieceCopiesAndFolderListings) {
 
   // A partial tail is told apart from a whole last record.
   dir.write(CandiDatefilex, std::string(2 * kCandidateRecordSize + 4, 'x'));
-  RecordReader reader(kCandidateRecordSize);
-  bool created = false;
-  ASSERT_TRUE(reader.Open(path, WhenMissing::kFail, &created).ok());
-  const char* bytes = nullptr;
-  int whole = 0;
-  while (reader.Next(&bytes)) ++whole;
-  EXPECT_EQ(whole, 2);
-  EXPECT_EQ(reader.leftover(), 4u);
+  const LoadResult scan =
+      ScanRecords(path, kCandidateRecordSize, WhenMissing::kFail, SIZE_MAX, [](size_t, const char*) {});
+  EXPECT_EQ(scan.records, 2u);
+  EXPECT_EQ(scan.tail, 4u);
 
   ASSERT_TRUE(MakeDataFolder(dir.file("backup")).ok());
   EXPECT_EQ(MakeDataFolder(dir.file("backup")).error, EEXIST);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "records/data_files.h"
@@ -16,20 +15,13 @@
 
 namespace {
 
-const Attempt kMaths{"Ann Lee", "A12", "Maths", 200.0 / 3, "9:5:7", 1234.5};
-const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.123456789};
-
 // Home choice 1, the welcome key press, and a login of tutor T1.
 const std::string kLogIn = "1\n\nl\nT1\n42\n";
 const std::string kLoggedInPrompt = "\n\t\tYour choice (Q,R,T,V)  : ";
 
 const std::string kClearedListHeader = "\f" + kListHeader;
 const std::string kTwoRows =
-    " 1 = Ann Lee                Maths                  66.7%                     9:5:7                 1.23e+03 "
-    "Seconds\n"
-    " 2 = Ann Lee                Physics                100%                  10:15:27                     45.1 "
-    "Seconds\n"
-    "\n\t********  2  Candidate(s) Have been recorded sofar *******\n";
+    kMathsRow + kPhysicsRow + "\n\t********  2  Candidate(s) Have been recorded sofar *******\n";
 const std::string kMainMenu =
     "\n\tV = View Candidate in Detail.\n\tP = Save for printing.\n\tU = Return to previous Menu.\n"
     "\tE = Exit Application.\n\n\t\tEnter your option ( V,P,U,E ) : ";
@@ -38,13 +30,7 @@ const std::string kEmptyMenu =
 const std::string kDetailMenu =
     "\t   ------------------->     Choose options below to continue     <---------------------\n\n"
     "\tP = Previous menu.\n\tE = Exit.\n\n\tYour choice (P, E)  : ";
-const std::string kDetail = "\f\n" + std::string(104, '_') +
-                            " \n\n\tCandidate Names           : Ann Lee\n"
-                            "\n\tCandidate ID/Passport     : A12\n"
-                            "\n\tCandidate Nationality     : Kenya\n"
-                            "\n\tCandidate Contact Number  : 0700 111 222\n"
-                            "\n\tCandidate Email           : someone@example.org\n"
-                            "\n\tTotal Subjects Attempted  : 2\n\n   " +
+const std::string kDetail = "\f\n" + std::string(104, '_') + " \n" + annParticulars("2") + "\n   " +
                             std::string(104, '_') +
                             " \n\n"
                             "    1.   Maths\t66.7% \t9:5:7\n"
@@ -55,20 +41,10 @@ const std::string kFarewell =
     "\n\n\t------------------------>         We meet again          <-------------------------\n\n\n"
     "\t\t---------------> Visit: https://www.quizmora.example and download New Libraries  <----------------\n";
 
-std::string tutorAccount() {
-  TutorSkeleton t;
-  t.getIDNumber("T1");
-  t.getLogInPassword(42);
-  t.getCandiNames("Jane Doe");
-  std::ostringstream out;
-  t.CandidateWrite(out);
-  return out.str();
-}
-
 // Runs the program with a tutor logged in and `input` typed at the tutor
 // menu; `*shown` gets what follows that menu's first prompt.
 ProgramRun runFromTutorMenu(const ScratchDir& dir, const std::string& input, std::string* shown) {
-  dir.write(accountRegFileTutor, tutorAccount());
+  dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("T1", 42, "Jane Doe"));
   ProgramRun run = runProgram(dir, kLogIn + input);
   const size_t menu = run.out.find(kLoggedInPrompt);
   *shown = menu == std::string::npos ? "" : run.out.substr(menu + kLoggedInPrompt.size());
@@ -77,7 +53,7 @@ ProgramRun runFromTutorMenu(const ScratchDir& dir, const std::string& input, std
 
 void writeTwoAttempts(const ScratchDir& dir) {
   dir.write(CandiDatefilex, resultBytes({kMaths, kPhysics}));
-  dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics}));
+  dir.write(kAnnResults, resultBytes({kMaths, kPhysics}));
 }
 
 }  // namespace
@@ -101,12 +77,9 @@ TEST(PerformanceViewE2E, MenusChoiceAndTheTutorLayout) {
   const ProgramRun run = runFromTutorMenu(dir, "t\nwhat\nv\n-1\n\n3\n\n2\nx\np\nE\n", &shown);
   EXPECT_EQ(run.status, 1);
   const std::string list = kClearedListHeader + kTwoRows + kMainMenu;
-  EXPECT_EQ(shown, list + "\n\t\tWrong input... try again.\n" + kMainMenu + kWhich +
-                       "\n  The number you have entered is negative. Only Positive integers are allowed. \n\n" +
-                       kPause + kWhich +
-                       "\n\tThe character/Number you have entered is out of range. The range is between 1 and 2\n\n\t" +
-                       kPause + kWhich + kDetail + kDetailMenu + "\n\tWrong Entry, try again...\n\n" + kDetailMenu +
-                       list + kFarewell);
+  EXPECT_EQ(shown, list + "\n\t\tWrong input... try again.\n" + kMainMenu + kWhich + kNegativeRow + kWhich +
+                       rowOutOfRange(2) + kWhich + kDetail + kDetailMenu + "\n\tWrong Entry, try again...\n\n" +
+                       kDetailMenu + list + kFarewell);
   EXPECT_EQ(run.err, "");
 }
 

@@ -19,8 +19,6 @@
 
 namespace {
 
-const Attempt kMaths{"Ann Lee", "A12", "Maths", 200.0 / 3, "9:5:7", 1234.5};
-const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.123456789};
 const Attempt kLongName{"Bartholomew Longname-Smith", "B7", "Chemistry", 50, "11:0:0", 90};
 
 const std::string kOverwritePrompt =

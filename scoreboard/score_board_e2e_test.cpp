@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "console/calendar.h"
 #include "records/data_files.h"
 #include "tests/data_fixture.h"
 #include "tests/program_run.h"
@@ -15,56 +14,32 @@
 
 namespace {
 
-const Attempt kMaths{"Ann Lee", "A12", "Maths", 200.0 / 3, "9:5:7", 1234.5};
-const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.123456789};
-const Attempt kChemistry{"Ann Lee", "A12", "Chemistry", 50, "11:0:0", 90};
-
 const std::string kFileCreated = "\n\tThe file is empty...\tTry again later.... Thanks\n\n";
 
 std::string summary(int count) {
   return "\n\t********  " + std::to_string(count) + "  Candidate(s) Have been recorded sofar *******\n";
 }
 
-// The three attempts above, as the list shows them.
-const std::string kThreeRows =
-    " 1 = Ann Lee                Maths                  66.7%                     9:5:7                 1.23e+03 "
-    "Seconds\n"
-    " 2 = Ann Lee                Physics                100%                  10:15:27                     45.1 "
-    "Seconds\n"
-    " 3 = Ann Lee                Chemistry              50%                    11:0:0                       90 "
-    "Seconds\n";
+const std::string kThreeRows = kMathsRow + kPhysicsRow + kChemistryRow;
 
 const std::string kEmptyMenu =
     "\n\tU = Return to previous Menu.\n\tE = Exit Application.\n\n\t\tEnter your Option( U,E ): ";
 const std::string kMainMenu =
     "\n\tV = View Candidate in Detail.\n\tU = Return to previous Menu.\n\tE = Exit Application.\n"
     "\n\t\tEnter your Option( V,W,U,E ): ";
-const std::string kNegative =
-    "\n  The number you have entered is negative. Only Positive integers are allowed. \n\n" + kPause;
-std::string outOfRange(int count) {
-  return "\n\tThe character/Number you have entered is out of range. The range is between 1 and " +
-         std::to_string(count) + "\n\n\t" + kPause;
-}
 const std::string kDetailMenu =
     "\t-------------------> Choose options below to continue <--------------------- \n\n"
     "\tP = Previous menu.\n\tE = Exit.\n\n\tYour choice (P, E)  : ";
 
 std::string detailHeader(const std::string& count) {
-  return "\n" + std::string(96, '_') +
-         "\n\n\tCandidate Names           : Ann Lee\n"
-         "\n\tCandidate ID/Passport     : A12\n"
-         "\n\tCandidate Nationality     : Kenya\n"
-         "\n\tCandidate Contact Number  : 0700 111 222\n"
-         "\n\tCandidate Email           : someone@example.org\n"
-         "\n\tTotal Subjects Attempted  : " +
-         count + "\n\n   " + std::string(94, '_') + "\n\n";
+  return "\n" + std::string(96, '_') + "\n" + annParticulars(count) + "\n   " + std::string(94, '_') + "\n\n";
 }
 const std::string kDetailFooter = "\n   " + std::string(25, '_') + std::string(13, ' ') + "www.quizmora.example" +
                                   std::string(5, ' ') + std::string(30, '_') + "\n\n";
 
 void writeThreeAttempts(const ScratchDir& dir) {
   dir.write(CandiDatefilex, resultBytes({kMaths, kPhysics, kChemistry}));
-  dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics, kChemistry}));
+  dir.write(kAnnResults, resultBytes({kMaths, kPhysics, kChemistry}));
 }
 
 }  // namespace
@@ -130,9 +105,9 @@ TEST(ScoreBoardE2E, CandidateChoiceInsistsOnANumberInRange) {
   const ProgramRun run = runProgram(dir, "4\nwait\nvx\n0\n\n4\n\nabc\n\n-1\n\n12345\n\n3x\ne\n");
   EXPECT_EQ(run.status, 1);
   const std::string expected = homeMenu() + "\f" + kListHeader + kThreeRows + summary(3) + kMainMenu +
-                               "\n\t\tWrong input... try again.\n" + kMainMenu + kWhich + outOfRange(3) + kWhich +
-                               outOfRange(3) + kWhich + outOfRange(3) + kWhich + kNegative + kWhich + outOfRange(3) +
-                               kWhich + "\f" + detailHeader("3");
+                               "\n\t\tWrong input... try again.\n" + kMainMenu + kWhich + rowOutOfRange(3) + kWhich +
+                               rowOutOfRange(3) + kWhich + rowOutOfRange(3) + kWhich + kNegativeRow + kWhich +
+                               rowOutOfRange(3) + kWhich + "\f" + detailHeader("3");
   EXPECT_EQ(run.out.substr(0, expected.size()), expected);
   EXPECT_EQ(run.out.substr(run.out.size() - kDetailMenu.size()), kDetailMenu);
   EXPECT_EQ(run.err, "");
@@ -142,7 +117,7 @@ TEST(ScoreBoardE2E, DetailViewListsTheCandidatesOwnAttempts) {
   ScratchDir dir;
   // Two list rows of one candidate; either row opens the same screen.
   dir.write(CandiDatefilex, resultBytes({kMaths, kPhysics}));
-  dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics}));
+  dir.write(kAnnResults, resultBytes({kMaths, kPhysics}));
   const std::string screen = "\f" + detailHeader("2") +
                              "  1. Maths                  66.7%                9:5:7         1234.5  Seconds\n"
                              "  2. Physics                100%             10:15:27      45.123457  Seconds\n" +
@@ -161,7 +136,7 @@ TEST(ScoreBoardE2E, DetailViewListsTheCandidatesOwnAttempts) {
 TEST(ScoreBoardE2E, DetailViewShowsAtMostFiveHundredAttempts) {
   ScratchDir dir;
   dir.write(CandiDatefilex, resultBytes({kChemistry}));
-  dir.write("A12_Ann Lee.abcdrpt", repeatedResultBytes(kChemistry, 501));
+  dir.write(kAnnResults, repeatedResultBytes(kChemistry, 501));
   const ProgramRun run = runProgram(dir, "4\nv\n1\ne\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("Total Subjects Attempted  : 500\n"), std::string::npos);
@@ -173,7 +148,7 @@ TEST(ScoreBoardE2E, DetailViewShowsAtMostFiveHundredAttempts) {
 TEST(ScoreBoardE2E, EmptyResultFileShowsTheListRowsParticulars) {
   ScratchDir dir;
   dir.write(CandiDatefilex, resultBytes({kMaths}));
-  dir.write("A12_Ann Lee.abcdrpt", "");
+  dir.write(kAnnResults, "");
   const ProgramRun run = runProgram(dir, "4\nv\n1\ne\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find(detailHeader("0") +

@@ -20,13 +20,11 @@
 
 namespace {
 
-const Attempt kMaths{"Ann Lee", "A12", "Maths", 200.0 / 3, "9:5:7", 1234.5};
-const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.123456789};
 const Attempt kBiology{"Cy Dee", "C3", "Biology", 12.5, "14:2:9", 33};
 
 void writeTwoAttempts(const ScratchDir& dir) {
   dir.write(CandiDatefilex, resultBytes({kMaths, kPhysics}));
-  dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics}));
+  dir.write(kAnnResults, resultBytes({kMaths, kPhysics}));
 }
 
 }  // namespace

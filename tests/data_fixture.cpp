@@ -7,6 +7,7 @@
 #include <sstream>
 #include <utility>
 
+#include "core/limits.h"
 #include "records/candidate_skeleton.h"
 #include "records/coding.h"
 #include "records/data_files.h"
@@ -18,15 +19,31 @@
 
 namespace {
 
-template <class Record>
-void fillPerson(Record& r, const Person& p) {
-  r.getCandiNames(p.name.c_str());
-  r.getIDNumber(p.id.c_str());
-  r.getCandiLevel(p.level.c_str());
+// Sets the particulars every account and result record carries.
+void setParticulars(CandidateSkeleton& r, const std::string& name, const std::string& id, const std::string& level,
+                    const char* email, const char* contact) {
+  r.getCandiNames(name.c_str());
+  r.getIDNumber(id.c_str());
+  r.getCandiLevel(level.c_str());
   r.getcandiCountry("Kenya");
-  r.getEmail("someone@example.org");
-  r.getContact("0700 000 000");
+  r.getEmail(email);
+  r.getContact(contact);
+}
+
+void fillPerson(CandidateSkeleton& r, const Person& p) {
+  setParticulars(r, p.name, p.id, p.level, "someone@example.org", "0700 000 000");
   r.getLogInPassword(std::atoi(p.password.c_str()));
+}
+
+QuestionSkeleton questionRecord(const std::string& text, const std::string (&options)[4], int answer) {
+  QuestionSkeleton q;
+  q.getQuestion(text.c_str());
+  q.getOptionA(options[0].c_str());
+  q.getOptionB(options[1].c_str());
+  q.getOptionC(options[2].c_str());
+  q.getOptionD(options[3].c_str());
+  q.getQuestionAnswer(answer);
+  return q;
 }
 
 bool endsWith(const std::string& s, const std::string& tail) {
@@ -41,26 +58,24 @@ const RecordLayout& layoutOfSize(long size) {
   return CandidateLayout();
 }
 
-int32_t int32Named(const std::string& bytes, size_t at, const RecordLayout& layout, const char* field) {
-  return DecodeFixed32(bytes.data() + at + FindField(layout, field)->offset);
-}
-
 // Checks every record of a file the program wrote itself.
 void checkRecords(const std::string& name, const std::string& bytes, long size, std::vector<std::string>& problems) {
+  const RecordLayout& layout = layoutOfSize(size);
   for (size_t at = 0; at + static_cast<size_t>(size) <= bytes.size(); at += static_cast<size_t>(size)) {
-    const std::vector<std::pair<int, int>> texts = textFieldsOf(size);
-    for (const auto& field : texts) {
-      if (bytes[at + static_cast<size_t>(field.first + field.second - 1)] != '\0') {
+    const std::string record = bytes.substr(at, static_cast<size_t>(size));
+    for (const FieldLayout& field : layout.fields) {
+      if (field.kind == FieldKind::kText && !TextTerminated(record.data(), field)) {
         problems.push_back(name + ": record at " + std::to_string(at) + " has a text without its terminator");
       }
     }
-    const RecordLayout& layout = layoutOfSize(size);
-    if (size == 3204) {
-      const int32_t answer = int32Named(bytes, at, layout, "answer");
+    if (&layout == &QuestionLayout()) {
+      const int32_t answer = numberOf(record, "answer");
       if (answer < 1 || answer > 4) problems.push_back(name + ": question with answer " + std::to_string(answer));
     } else if (name == accountRegFileTutor || name == accountRegFileCandi) {
-      const int32_t password = int32Named(bytes, at, layout, "logInPassword");
-      if (password < 1 || password > 9000000) problems.push_back(name + ": account with password out of range");
+      const int32_t password = numberOf(record, "logInPassword");
+      if (password < 1 || password > kHighestPassword) {
+        problems.push_back(name + ": account with password out of range");
+      }
     }
   }
 }
@@ -79,6 +94,12 @@ std::string textOf(const std::string& bytes, const char* name) {
   return TextField(bytes.data(), *field);
 }
 
+std::string textsOf(const std::string& bytes, const std::vector<const char*>& names) {
+  std::string joined;
+  for (size_t i = 0; i < names.size(); ++i) joined += (i == 0 ? "" : "|") + textOf(bytes, names[i]);
+  return joined;
+}
+
 int32_t numberOf(const std::string& bytes, const char* name) {
   const FieldLayout* field = fieldNamed(name);
   if (!field || bytes.size() < field->offset + field->width) return 0;
@@ -87,13 +108,8 @@ int32_t numberOf(const std::string& bytes, const char* name) {
 
 CandidateSkeleton candidateNamed(const std::string& name, const std::string& id, int password) {
   CandidateSkeleton c;
-  c.getCandiNames(name.c_str());
-  c.getIDNumber(id.c_str());
+  setParticulars(c, name, id, "Form 4", "mary@home.example", "0711000111");
   c.getLogInPassword(password);
-  c.getCandiLevel("Form 4");
-  c.getcandiCountry("Kenya");
-  c.getEmail("mary@home.example");
-  c.getContact("0711000111");
   return c;
 }
 
@@ -107,17 +123,12 @@ CandidateSkeleton candidateAt(const std::string& bytes, size_t offset) {
 
 CandidateSkeleton resultRecord(const Attempt& a) {
   CandidateSkeleton r;
-  r.getCandiNames(a.name);
-  r.getIDNumber(a.id);
+  setParticulars(r, a.name, a.id, "Form 2", "someone@example.org", "0700 111 222");
   r.getsubjectName(a.subject);
   r.getcandiscores(a.score);
   r.getTimeAttempted(a.time);
   r.getTimeTaken(a.taken);
   r.getDateAttempted("7/12/2026 | Monday");
-  r.getcandiCountry("Kenya");
-  r.getContact("0700 111 222");
-  r.getEmail("someone@example.org");
-  r.getCandiLevel("Form 2");
   return r;
 }
 
@@ -147,20 +158,24 @@ std::string paperBytes(const PaperFacts& facts) {
   return EncodeRecord(paper);
 }
 
+std::string libraryBytes(const std::string& prefix, int count) {
+  std::string bytes;
+  for (int i = 1; i <= count; ++i) {
+    PaperSkeleton paper;
+    paper.getsubjectName((prefix + std::to_string(i)).c_str());
+    bytes += EncodeRecord(paper);
+  }
+  return bytes;
+}
+
 std::string questionFileOf(const PaperFacts& paper) {
   return QuestionFileName(paper.subject.c_str(), paper.level.c_str(), paper.author.c_str());
 }
 
 QuestionSkeleton makeQuestion(int i, int answer, const std::string& gap) {
   const std::string n = std::to_string(i);
-  QuestionSkeleton q;
-  q.getQuestion(("Question " + n).c_str());
-  q.getOptionA(("A" + gap + n).c_str());
-  q.getOptionB(("B" + gap + n).c_str());
-  q.getOptionC(("C" + gap + n).c_str());
-  q.getOptionD(("D" + gap + n).c_str());
-  q.getQuestionAnswer(answer);
-  return q;
+  const std::string options[4] = {"A" + gap + n, "B" + gap + n, "C" + gap + n, "D" + gap + n};
+  return questionRecord("Question " + n, options, answer);
 }
 
 std::vector<QuestionSkeleton> makePaper(const std::vector<int>& answers) {
@@ -203,16 +218,7 @@ void addCandidateAccount(const ScratchDir& dir, const Person& candidate) {
 
 std::string questionFileBytes(const std::vector<Question>& questions) {
   std::string file;
-  for (const Question& q : questions) {
-    QuestionSkeleton r;
-    r.getQuestion(q.text.c_str());
-    r.getOptionA(q.options[0].c_str());
-    r.getOptionB(q.options[1].c_str());
-    r.getOptionC(q.options[2].c_str());
-    r.getOptionD(q.options[3].c_str());
-    r.getQuestionAnswer(optionNumber(q.correct));
-    file += EncodeRecord(r);
-  }
+  for (const Question& q : questions) file += EncodeRecord(questionRecord(q.text, q.options, optionNumber(q.correct)));
   return file;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "records/candidate_skeleton.h"
+#include "records/data_files.h"
 #include "records/question_skeleton.h"
 #include "tests/scratch_dir.h"
 #include "tests/session_script.h"
@@ -23,6 +24,13 @@
 // question's too) of the record at the start of `bytes`: up to its NUL, ""
 // when the bytes end before the field does.
 std::string textOf(const std::string& bytes, const char* name);
+
+// Returns textOf each field of `names`, joined by "|".
+std::string textsOf(const std::string& bytes, const std::vector<const char*>& names);
+
+// The text fields a tutor's registration fills, in the form's order.
+inline const std::vector<const char*> kTutorFormFields = {"candiNames", "IDNumber",    "candiCountry", "contact",
+                                                          "email",      "institution", "department",   "candiLevel"};
 
 // Returns the 32-bit number of the field `name` of the record at the start
 // of `bytes` (0 when the bytes end before the field does).
@@ -62,6 +70,14 @@ struct Attempt {
   double taken;
 };
 
+// Ann Lee's attempts, as the score board's tests list them.
+inline const Attempt kMaths{"Ann Lee", "A12", "Maths", 200.0 / 3, "9:5:7", 1234.5};
+inline const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.123456789};
+inline const Attempt kChemistry{"Ann Lee", "A12", "Chemistry", 50, "11:0:0", 90};
+
+// Ann Lee's own result file.
+inline const std::string kAnnResults = ResultFileName("A12", "Ann Lee");
+
 // Returns one result record of `a`.
 CandidateSkeleton resultRecord(const Attempt& a);
 
@@ -87,6 +103,10 @@ struct PaperFacts {
 
 // Returns the 1242-byte library header of `paper`.
 std::string paperBytes(const PaperFacts& paper);
+
+// Returns `count` library headers whose one field is the subject: `prefix`
+// and the header's number from 1.
+std::string libraryBytes(const std::string& prefix, int count);
 
 // Returns the question file name of `paper`.
 std::string questionFileOf(const PaperFacts& paper);

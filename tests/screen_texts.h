@@ -46,8 +46,38 @@ inline const std::string kListHeader =
 inline const std::string kNoCandidates =
     "\n\t   " + std::string(24, '*') + "  No Candidates have been recorded Yet " + std::string(23, '*') + "    \n\n\n";
 
-// The score board's question for the candidate to show in detail.
+// The list rows of data_fixture.h's kMaths, kPhysics and kChemistry.
+inline const std::string kMathsRow =
+    " 1 = Ann Lee                Maths                  66.7%                     9:5:7                 1.23e+03 "
+    "Seconds\n";
+inline const std::string kPhysicsRow =
+    " 2 = Ann Lee                Physics                100%                  10:15:27                     45.1 "
+    "Seconds\n";
+inline const std::string kChemistryRow =
+    " 3 = Ann Lee                Chemistry              50%                    11:0:0                       90 "
+    "Seconds\n";
+
+// The score board's question for the candidate to show in detail, and its
+// answers to a negative number and to one beyond the `count` rows.
 inline const std::string kWhich = "\n\tWhich candidate do you want to View : ";
+inline const std::string kNegativeRow =
+    "\n  The number you have entered is negative. Only Positive integers are allowed. \n\n" + kPause;
+inline std::string rowOutOfRange(int count) {
+  return "\n\tThe character/Number you have entered is out of range. The range is between 1 and " +
+         std::to_string(count) + "\n\n\t" + kPause;
+}
+
+// Ann Lee's particulars as the detail view shows them, with `count`
+// attempts.
+inline std::string annParticulars(const std::string& count) {
+  return "\n\tCandidate Names           : Ann Lee\n"
+         "\n\tCandidate ID/Passport     : A12\n"
+         "\n\tCandidate Nationality     : Kenya\n"
+         "\n\tCandidate Contact Number  : 0700 111 222\n"
+         "\n\tCandidate Email           : someone@example.org\n"
+         "\n\tTotal Subjects Attempted  : " +
+         count + "\n";
+}
 
 // The printable file's success message with its pause.
 inline const std::string kSavedForPrinting =
