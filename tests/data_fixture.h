@@ -149,7 +149,7 @@ long recordSizeOf(const std::string& name);
 // ---- Checks of a directory the program used ----------------------------------
 
 // Returns the (offset, width) of every text field of a record of `size`
-// bytes (980, 1230, 1242 or 3204), in the order they lie on disk.
+// bytes (980, 1230, 1242, 3204 or 2570), in the order they lie on disk.
 std::vector<std::pair<int, int>> textFieldsOf(long size);
 
 // Returns a description of everything wrong with the data files in `dir`
