@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "assessment/elapsed_clock.h"
-#include "assessment/paper_fixture.h"
 #include "console/working_record.h"
 #include "records/data_files.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 #include "tests/working_directory.h"
 
 namespace {
 
-const std::string kPause = "Press any key to continue . . . \n";
 const std::string kTimeUp =
     "\n\tSorry, Time up. But dont worry your results have been saved succesfully for only the attempted "
     "questions.\n\n";
