@@ -5,13 +5,11 @@
 #include <vector>
 
 #include "admin/paper_text.h"
+#include "core/limits.h"
 #include "records/question_skeleton.h"
 
 // The neutral form of a paper between a text format and the question
 // records: what the Aiken and GIFT readers produce and their writers take.
-
-// Most questions a paper may have, as typed entry allows.
-constexpr size_t kMaxPaperQuestions = 1000;
 
 struct ImportedQuestion {
   int line = 0;            // where the question starts in its file
