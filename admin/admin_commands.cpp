@@ -77,6 +77,9 @@ void DeclareExportResults(CLI::App& command, AdminOptions& options) {
   command.add_option("--candidate", options.candidate, "Only the results of the candidate with this ID")
       ->type_name("ID")
       ->each([&options](const std::string&) { options.hasCandidate = true; });
+  command.add_option("--subject", options.subject, "Only the results of papers of this subject (the whole subject)")
+      ->type_name("NAME")
+      ->each([&options](const std::string&) { options.hasSubject = true; });
   command.add_flag("--bom", options.bom, "Start the output with a UTF-8 byte-order mark");
   command.add_option("-o", options.output, "Write to FILE (replaced atomically) instead of standard output")
       ->type_name("FILE");
@@ -84,8 +87,16 @@ void DeclareExportResults(CLI::App& command, AdminOptions& options) {
 
 void DeclareNothing(CLI::App&, AdminOptions&) {}
 
+// A positional's name already says what it takes; without this CLI11 would
+// print its type name after it as well ("FILE FILE REQUIRED").
+void ShowPositionalsOnce(CLI::App& command) {
+  for (CLI::Option* option : command.get_options([](CLI::Option* o) { return o->get_positional(); })) {
+    option->type_name("");
+  }
+}
+
 void DeclareRepair(CLI::App& command, AdminOptions& options) {
-  command.add_flag("--dry-run", options.dryRun, "Print the changes only");
+  command.add_flag("--dry-run", options.dryRun, "Write nothing; print what a repair would change");
 }
 
 const AdminCommand kCommands[] = {
@@ -108,13 +119,17 @@ int RunAdmin(int argc, char** argv) {
       "files of a folder.",
       "quizmora-admin"};
   app.set_version_flag("--version", "quizmora-admin " QUIZMORA_VERSION, "Print the version and exit");
-  app.add_option("-C", options.dir, "Work on the data folder DIR (default: the current directory)")->type_name("DIR");
+  app.add_option("-C", options.dir,
+                 "Work on the data folder DIR (default: the current directory); relative FILE and -o paths are "
+                 "then taken inside DIR, as with git -C")
+      ->type_name("DIR");
   app.require_subcommand(1);
   app.fallthrough();  // -C is taken after the command too
   const AdminCommand* chosen = nullptr;
   for (const AdminCommand& command : kCommands) {
     CLI::App* sub = app.add_subcommand(command.name, command.summary);
     command.declare(*sub, options);
+    ShowPositionalsOnce(*sub);
     sub->callback([&chosen, &command]() { chosen = &command; });
   }
   // A command word that names no command is said as such (CLI11 would only
@@ -141,6 +156,8 @@ int RunAdmin(int argc, char** argv) {
     Complain(std::string(e.what()) + " (see quizmora-admin --help)");
     return kExitUsage;
   }
+  // The one place paths are resolved: the tool works inside DIR, so every
+  // relative path a command is given (FILE, -o FILE) names a file there.
   if (!options.dir.empty()) {
     std::error_code error;
     std::filesystem::current_path(options.dir, error);

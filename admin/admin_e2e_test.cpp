@@ -45,6 +45,13 @@ bool allPrefixed(const std::string& err) {
   return true;
 }
 
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
 // Every file under `dir` (subfolders too) with its bytes.
 std::map<std::string, std::string> folderContent(const ScratchDir& dir) {
   std::map<std::string, std::string> content;
@@ -152,6 +159,50 @@ TEST(AdminTool, CommandLineStatusesAndMessages) {
     EXPECT_NE(run.err.find(c.err), std::string::npos) << where << run.err;
     EXPECT_TRUE(allPrefixed(run.err)) << where << run.err;
   }
+}
+
+TEST(AdminTool, EveryCommandsHelpNamesEachPositionalOnce) {
+  ScratchDir dir;
+  const ProgramRun top = admin(dir, {"--help"});
+  const std::vector<std::string> commands = linesOf(top.out.substr(top.out.find("Subcommands:")));
+  int positionals = 0;
+  for (size_t i = 1; i < commands.size(); ++i) {
+    std::istringstream words(commands[i]);
+    std::string command;
+    words >> command;
+    const ProgramRun help = admin(dir, {command, "--help"});
+    bool inPositionals = false;
+    for (const std::string& line : linesOf(help.out)) {
+      if (line.empty()) inPositionals = false;
+      if (!inPositionals) {
+        inPositionals = line == "Positionals:";
+        continue;
+      }
+      std::istringstream columns(line);
+      std::string name, next;
+      columns >> name >> next;
+      EXPECT_NE(name, next) << command << ": " << line;
+      ++positionals;
+    }
+  }
+  EXPECT_GE(positionals, 2) << top.out;
+}
+
+TEST(AdminTool, RelativePathsAfterDashCAreInsideTheDataFolder) {
+  ScratchDir data, elsewhere;
+  addTutorAccount(data, kTutor);
+  addResult(data, kCandidate, "Maths", 50, 10);
+  data.write("one.txt", aikenOf(sampleQuestions(1)));
+  const ProgramRun imported = admin(elsewhere,
+                                    {"-C", data.path(), "import-paper", "one.txt", "--tutor", kTutor.id, "--subject",
+                                     "One", "--time", "n", "--password-stdin"},
+                                    kTutor.password + "\n");
+  EXPECT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(imported.out, "published 1 question, 1 minute, as \"One_Form 2_Jane Doe.abcd\"\n");
+  const ProgramRun exported = admin(elsewhere, {"export-results", "-o", "results.csv", "-C", data.path()});
+  EXPECT_EQ(exported.status, 0) << exported.err;
+  EXPECT_NE(data.read("results.csv").find("Ann Lee"), std::string::npos);
+  EXPECT_FALSE(elsewhere.exists("results.csv"));
 }
 
 TEST(AdminTool, ImportedPaperIsPublishedAsTypedAndSatWithTheRightScore) {
@@ -292,22 +343,34 @@ TEST(AdminTool, ExportedResultsReadBackWithEveryAwkwardText) {
             "\"score\":null,\"time_taken\":null,\"date\":\"29/2/2027 | Monday\",\"weekday\":\"Monday\","
             "\"time\":\"\",\"level\":\"Grade 9\",\"country\":\"\",\"email\":\"\",\"contact\":\"-1\"}\n");
 
+  // Filters combine; one that matches nothing still writes the header, and
+  // says so on standard error.
+  const std::string header =
+      "number,name,id,subject,score,time_taken,date,weekday,time,level,country,email,contact\r\n";
+  const ProgramRun both = admin(dir, {"export-results", "--candidate", "C2", "--subject", "Maths, part 1"});
+  EXPECT_EQ(both.status, 0);
+  ASSERT_EQ(readCsv(both.out).size(), 2u) << both.out;
+  EXPECT_EQ(readCsv(both.out)[1][0], "2");
+  EXPECT_EQ(both.err, "");
+  for (const std::vector<std::string>& filter :
+       {std::vector<std::string>{"--candidate", "NOPE"}, std::vector<std::string>{"--subject", "Maths"}}) {
+    std::vector<std::string> args = {"export-results"};
+    args.insert(args.end(), filter.begin(), filter.end());
+    const ProgramRun nothing = admin(dir, args);
+    EXPECT_EQ(nothing.status, 0);
+    EXPECT_EQ(nothing.out, header);
+    EXPECT_EQ(nothing.err, "quizmora-admin: no result matched " + filter[0] + " " + filter[1] + "\n");
+  }
+
   // No results file: only the header row, and nothing created.
   ScratchDir empty;
   const ProgramRun none = admin(empty, {"export-results"});
   EXPECT_EQ(none.status, 0);
-  EXPECT_EQ(none.out, "number,name,id,subject,score,time_taken,date,weekday,time,level,country,email,contact\r\n");
+  EXPECT_EQ(none.out, header);
   EXPECT_FALSE(empty.exists(CandiDatefilex));
 }
 
 namespace {
-
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // A folder with one of every problem check knows.
 void addEveryProblem(const ScratchDir& dir) {
@@ -343,7 +406,6 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
             (std::vector<std::string>{
                 "Old_Form 1_Nobody.abcd: record 1: correct option 7 is outside 1 to 4",
                 "Old_Form 1_Nobody.abcd: no library header names this question file",
-                "accDataCdata.abcdAcc.partial: bytes the store cut from a partial record, kept for a person to look at",
                 "accDataTtor.abcdAcc: record 3: password 0 is outside 1 to 9000000",
                 "accDataTtor.abcdAcc: record 3: ID \"T1\" already registered in record 1",
                 "accDataTtor.abcdAcc: record 4: text field candiNames has no terminating NUL",
@@ -357,25 +419,37 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
                 "subjlib.abcdlib: record 5: question count 0 is outside 1 to 1000",
                 "subjlib.abcdlib: record 5: minutes 0 are not above 0",
                 "subjlib.abcdlib: record 5: question file \"Bio_Form 2_Jane Doe.abcd\" is missing",
-                "15 problems found",
+                "accDataCdata.abcdAcc.partial: kept copy of bytes cut from a partial record; remove it once it is no "
+                "longer needed",
+                "14 problems found",
             }));
 
   const auto before = folderContent(dir);
   const ProgramRun dry = admin(dir, {"repair", "--dry-run"});
   EXPECT_EQ(dry.status, 0) << dry.err;
+  const std::string newBackup = " into a new quizmora-backup-YYYYMMDD-HHMMSS/ folder";
+  EXPECT_EQ(linesOf(dry.out),
+            (std::vector<std::string>{
+                "dry run: nothing is written",
+                "would copy accDataTtor.abcdAcc" + newBackup,
+                "accDataTtor.abcdAcc: record 4: would terminate text field candiNames",
+                "would copy candidate.abcddata" + newBackup,
+                "candidate.abcddata: would cut 3 bytes after the last whole record into candidate.abcddata.partial",
+                "would copy subjlib.abcdlib" + newBackup,
+                "subjlib.abcdlib: record 1: would be dropped, superseded by record 2",
+            }));
+  EXPECT_EQ(folderContent(dir), before);
   const std::vector<std::string> changes = {
       "accDataTtor.abcdAcc: record 4: terminated text field candiNames",
       "candidate.abcddata: cut 3 bytes after the last whole record into candidate.abcddata.partial",
       "subjlib.abcdlib: record 1: dropped, superseded by record 2",
   };
-  EXPECT_EQ(linesOf(dry.out), changes);
-  EXPECT_EQ(folderContent(dir), before);
 
   const ProgramRun repair = admin(dir, {"repair"});
   EXPECT_EQ(repair.status, 1) << repair.err;  // what needs a person is left
   const std::vector<std::string> out = linesOf(repair.out);
   for (const std::string& change : changes) EXPECT_NE(std::find(out.begin(), out.end(), change), out.end()) << change;
-  EXPECT_EQ(out.back(), "13 problems found");
+  EXPECT_EQ(out.back(), "11 problems found");
   EXPECT_EQ(dir.read("candidate.abcddata.partial"), "xyz");
   EXPECT_EQ(dir.size(SubjectFile), 4 * static_cast<long long>(kPaperRecordSize));
   // Every changed file was copied, as it was, into one new backup folder.
@@ -390,18 +464,30 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   }
   EXPECT_FALSE(dir.exists(backup + "/" + accountRegFileCandi));
 
-  // Damage a repair can mend on its own leaves a healthy folder.
+  // Damage a repair can mend on its own leaves a healthy folder: the copies
+  // it kept aside are named, with advice, and fail nothing.
   ScratchDir mendable;
   addTutorAccount(mendable, kTutor);
   mendable.append(accountRegFileTutor, RecordBytes(TutorLayout(), {{"IDNumber", "T4", 0},
                                                                    {"institution", std::string(100, 'y'), 0},
                                                                    {"logInPassword", "", 5}}));
+  mendable.append(accountRegFileTutor, "xy");
   addPaper(mendable, kTutor, "Maths", sampleQuestions(3));
   addPaper(mendable, kTutor, "Maths", sampleQuestions(3));
-  EXPECT_EQ(admin(mendable, {"repair"}).status, 0);
+  const ProgramRun mended = admin(mendable, {"repair"});
+  EXPECT_EQ(mended.status, 0) << mended.out;
   const ProgramRun healthy = admin(mendable, {"check"});
   EXPECT_EQ(healthy.status, 0);
-  EXPECT_EQ(healthy.out, "no problems found\n");
+  const std::vector<std::string> report = linesOf(healthy.out);
+  ASSERT_EQ(report.size(), 3u) << healthy.out;
+  EXPECT_EQ(report[0],
+            "accDataTtor.abcdAcc.partial: kept copy of bytes cut from a partial record; remove it once it is no "
+            "longer needed");
+  EXPECT_EQ(report[1].rfind("quizmora-backup-", 0), 0u) << report[1];
+  EXPECT_EQ(report[1].substr(report[1].find('/')),
+            "/: kept copy of the files as they were before a repair; remove it once it is no longer needed");
+  EXPECT_EQ(report[2], "no problems found");
+  EXPECT_EQ(mended.out.substr(mended.out.size() - healthy.out.size()), healthy.out);
 }
 
 TEST(AdminTool, PasswordTypedOnTheTerminalIsNotShown) {

@@ -18,6 +18,7 @@ struct AdminOptions {
   std::string output;     // -o FILE ("" = standard output)
   std::string candidate;  // --candidate ID
   bool hasCandidate = false;
+  bool hasSubject = false;  // --subject given to export-results, a filter
   bool bom = false;
 };
 

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "admin/admin_status.h"
+#include "admin/counted.h"
 #include "admin/data_folder.h"
 #include "admin/result_rows.h"
 #include "core/limits.h"
@@ -35,7 +36,7 @@ class FileCheck {
           CheckRecord(bytes);
         });
     if (!scan.status.ok()) return Add(DescribeFailure(scan.status, name_));
-    if (scan.tail > 0) Add(std::to_string(scan.tail) + " bytes after the last whole record");
+    if (scan.tail > 0) Add(Counted(static_cast<long long>(scan.tail), "byte") + " after the last whole record");
   }
 
  private:
@@ -110,7 +111,7 @@ class FileCheck {
     const uint64_t questions = size / kQuestionRecordSize;
     if (questions != static_cast<uint64_t>(count)) {
       AddAtRecord("question count " + std::to_string(count) + " but \"" + header.questionFile + "\" holds " +
-                  std::to_string(questions) + " whole questions");
+                  Counted(static_cast<long long>(questions), "whole question"));
     }
   }
 
@@ -139,11 +140,7 @@ std::vector<std::string> CheckDataFolder() {
   const std::set<std::string> named = NamedQuestionFiles(headers);
   for (const std::string& name : names) {
     const DataKind kind = KindOf(name, named);
-    if (kind == DataKind::kOther) continue;
-    if (kind == DataKind::kPartial) {
-      problems.push_back(name + ": bytes the store cut from a partial record, kept for a person to look at");
-      continue;
-    }
+    if (kind == DataKind::kOther || kind == DataKind::kPartial) continue;
     FileCheck(name, kind, headers, &problems).Run();
     if (kind == DataKind::kQuestions && !named.count(name)) {
       problems.push_back(name + ": no library header names this question file");
@@ -152,17 +149,37 @@ std::vector<std::string> CheckDataFolder() {
   return problems;
 }
 
-void PrintCheckReport(const std::vector<std::string>& problems) {
+std::vector<std::string> KeptCopies() {
+  // A folder that cannot be listed is reported by CheckDataFolder already.
+  std::vector<std::string> kept, names;
+  const std::string advice = "; remove it once it is no longer needed";
+  ListDataFolder(".", &names);
+  for (const std::string& name : names) {
+    if (KindOf(name, {}) == DataKind::kPartial) {
+      kept.push_back(name + ": kept copy of bytes cut from a partial record" + advice);
+    }
+  }
+  ListSubfolders(".", &names);
+  for (const std::string& name : names) {
+    if (name.rfind(kBackupFolderPrefix, 0) == 0) {
+      kept.push_back(name + "/: kept copy of the files as they were before a repair" + advice);
+    }
+  }
+  return kept;
+}
+
+void PrintCheckReport(const std::vector<std::string>& problems, const std::vector<std::string>& kept) {
   std::string report;
   for (const std::string& problem : problems) report += problem + "\n";
-  report +=
-      problems.empty() ? std::string("no problems found\n") : std::to_string(problems.size()) + " problems found\n";
+  for (const std::string& copy : kept) report += copy + "\n";
+  report += problems.empty() ? std::string("no problems found\n")
+                             : Counted(static_cast<long long>(problems.size()), "problem") + " found\n";
   std::fwrite(report.data(), 1, report.size(), stdout);
   std::fflush(stdout);
 }
 
 int RunCheck(const AdminOptions&) {
   const std::vector<std::string> problems = CheckDataFolder();
-  PrintCheckReport(problems);
+  PrintCheckReport(problems, KeptCopies());
   return problems.empty() ? kExitDone : kExitFailed;
 }

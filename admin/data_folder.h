@@ -11,6 +11,10 @@
 // What the checker and the repair know of a data folder: which file holds
 // which records, and what the library's headers name.
 
+// The start of the name of every folder repair copies files into
+// ("quizmora-backup-YYYYMMDD-HHMMSS").
+constexpr char kBackupFolderPrefix[] = "quizmora-backup-";
+
 enum class DataKind {
   kTutorAccounts,
   kCandidateAccounts,

@@ -10,6 +10,18 @@
 #include "records/data_files.h"
 #include "records/whole_files.h"
 
+namespace {
+
+// The filters as they were typed: " --candidate C1 --subject Maths".
+std::string FilterWords(const AdminOptions& options) {
+  std::string words;
+  if (options.hasCandidate) words += " --candidate " + options.candidate;
+  if (options.hasSubject) words += " --subject " + options.subject;
+  return words;
+}
+
+}  // namespace
+
 int RunExportResults(const AdminOptions& options) {
   const bool json = options.format == "jsonl";
   OutputSink out;
@@ -21,9 +33,12 @@ int RunExportResults(const AdminOptions& options) {
   if (options.bom) out.Write("\xEF\xBB\xBF");
   if (!json) out.Write(CsvHeader());
 
+  long matched = 0;
   const auto write = [&](long number, const char* bytes) {
-    if (options.hasCandidate && !AccountHasId(bytes, options.candidate.c_str())) return;
     const ResultRow row = RowFromRecord(number, bytes);
+    if (options.hasCandidate && row.id != options.candidate) return;
+    if (options.hasSubject && row.subject != options.subject) return;
+    ++matched;
     out.Write(json ? JsonLine(row) : CsvRow(row));
   };
   const StoreStatus read =
@@ -38,5 +53,9 @@ int RunExportResults(const AdminOptions& options) {
     Complain(DescribeFailure(written, out.name()));
     return kExitFailed;
   }
+  // An empty result of a filter is an answer, not a failure; it is said so
+  // that a mistyped ID or subject is not taken for a class without results.
+  if (matched == 0 && (options.hasCandidate || options.hasSubject))
+    Complain("no result matched" + FilterWords(options));
   return kExitDone;
 }
