@@ -18,6 +18,8 @@ struct AdminOptions {
   std::string output;     // -o FILE ("" = standard output)
   std::string candidate;  // --candidate ID
   bool hasCandidate = false;
+  bool hasSubject = false;  // export-answers --subject given
+  bool finish = false;      // attempts --finish
   bool bom = false;
 };
 

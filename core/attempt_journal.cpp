@@ -4,7 +4,10 @@
 #include "records/whole_files.h"
 
 AttemptJournal::Found AttemptJournal::Open(const char* id, const char* name, AnswerSheet* sheet) {
-  const std::string path = JournalFileName(id, name);
+  return OpenFile(JournalFileName(id, name), sheet);
+}
+
+AttemptJournal::Found AttemptJournal::OpenFile(const std::string& path, AnswerSheet* sheet) {
   const StoreStatus held = file_.Hold(path);
   if (held.failed == StoreStep::kLock) return Found::kBusy;
   if (!held.ok()) return Found::kNone;

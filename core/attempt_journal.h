@@ -23,6 +23,8 @@ class AttemptJournal {
   // Looks for the journal of the candidate with `id` and `name`; on kHeld
   // *sheet holds its sheet and this journal holds its lock.
   Found Open(const char* id, const char* name, AnswerSheet* sheet);
+  // The same for the journal file `path`.
+  Found OpenFile(const std::string& path, AnswerSheet* sheet);
   // Makes `sheet` the journal's content (the file named from the sheet's ID
   // and name). Returns the store's answer; on failure the file keeps the
   // sheet it had.

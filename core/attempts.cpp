@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/accounts.h"
+#include "core/answer_sheets.h"
 #include "records/data_files.h"
 
 namespace {
@@ -37,4 +39,25 @@ AttemptSave SaveAttempt(const CandidateSkeleton& attempt, AnswerSheet& sheet, At
   saved.answers = AppendRecords(AnswersFile, sheetBytes, sheetBytes.size());
   if (saved.answers.ok()) journal.Remove();
   return saved;
+}
+
+AttemptSave FinishAttempt(AnswerSheet& sheet, AttemptJournal& journal, const char* date, const char* time, bool dryRun,
+                          CandidateSkeleton* record) {
+  CandidateSkeleton result;
+  if (!FindAccount(accountRegFileCandi, sheet.id, &result, WhenMissing::kFail).found) {
+    result = CandidateSkeleton();
+    result.getIDNumber(sheet.id);
+    result.getCandiNames(sheet.name);
+  }
+  const double score = SheetScore(sheet);
+  result.getsubjectName(sheet.subject);
+  result.getcandiscores(score);
+  result.getTimeTaken(sheet.allowed);
+  result.getDateAttempted(date);
+  result.getTimeAttempted(time);
+  sheet.ending = kSheetFinishedByTool;
+  CloseSheet(sheet, score, sheet.allowed, date, time);
+  *record = result;
+  if (dryRun) return AttemptSave{{}, {}, {}, true};
+  return SaveAttempt(result, sheet, journal);
 }

@@ -26,4 +26,14 @@ struct AttemptSave {
 // stores nothing twice. Prints nothing.
 AttemptSave SaveAttempt(const CandidateSkeleton& attempt, AnswerSheet& sheet, AttemptJournal& journal);
 
+// Saves an interrupted attempt whose time is up, as the program would have:
+// the score from the sheet's answers and key, the whole allowance as the
+// time taken, `date` and `time` as the result's texts, the other fields of
+// the result record from the candidate's account when there is one (else
+// the ID and name only), ending kSheetFinishedByTool. `journal` holds the
+// sheet's journal. Nothing is written when `dryRun`. Returns the record
+// saved through *record.
+AttemptSave FinishAttempt(AnswerSheet& sheet, AttemptJournal& journal, const char* date, const char* time, bool dryRun,
+                          CandidateSkeleton* record);
+
 #endif  // QUIZMORA_CORE_ATTEMPTS_H_
