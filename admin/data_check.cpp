@@ -39,7 +39,7 @@ class FileCheck {
     if (!scan.status.ok()) return Add(DescribeFailure(scan.status, name_));
     if (scan.tail > 0) Add(std::to_string(scan.tail) + " bytes after the last whole record");
     if (kind_ == DataKind::kJournal && (scan.records != 1 || scan.tail > 0)) {
-      Add("a journal holds exactly one answer sheet, this one " + std::to_string(scan.records) + " and " +
+      Add("a journal holds one answer sheet, this one " + std::to_string(scan.records) + " whole and " +
           std::to_string(scan.tail) + " bytes more");
     }
   }
