@@ -1,13 +1,11 @@
 #include "admin/answers_export.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include "admin/admin_status.h"
-#include "admin/output_sink.h"
 #include "admin/result_rows.h"
+#include "admin/results_export.h"
 #include "core/answer_sheets.h"
 #include "records/data_files.h"
 
@@ -93,32 +91,12 @@ std::string AnswersJsonLine(long number, const AnswerSheet& sheet) {
 }
 
 int RunExportAnswers(const AdminOptions& options) {
-  const bool json = options.format == "jsonl";
-  OutputSink out;
-  StoreStatus written = out.Open(options.output);
-  if (!written.ok()) {
-    Complain(DescribeFailure(written, out.name()));
-    return kExitFailed;
-  }
-  if (options.bom) out.Write("\xEF\xBB\xBF");
-  if (!json) out.Write(AnswersCsvHeader());
-
   AnswerSheet sheet;
-  const auto write = [&](long number, const char* bytes) {
-    sheet.DecodeFrom(bytes);
-    if (options.hasCandidate && options.candidate != sheet.id) return;
-    if (options.hasSubject && options.subject != sheet.subject) return;
-    out.Write(json ? AnswersJsonLine(number, sheet) : AnswersCsvRow(number, sheet));
-  };
-  const StoreStatus read = ScanRecords(AnswersFile, kAnswerSheetRecordSize, WhenMissing::kFail, SIZE_MAX, write).status;
-  if (!read.ok() && read.error != ENOENT) {
-    Complain(DescribeFailure(read, AnswersFile));
-    return kExitFailed;
-  }
-  written = out.Finish();
-  if (!written.ok()) {
-    Complain(DescribeFailure(written, out.name()));
-    return kExitFailed;
-  }
-  return kExitDone;
+  return ExportRecords(options, AnswersCsvHeader(), AnswersFile, kAnswerSheetRecordSize,
+                       [&](long number, const char* bytes, bool json) {
+                         sheet.DecodeFrom(bytes);
+                         if (options.hasCandidate && options.candidate != sheet.id) return std::string();
+                         if (options.hasSubject && options.subject != sheet.subject) return std::string();
+                         return json ? AnswersJsonLine(number, sheet) : AnswersCsvRow(number, sheet);
+                       });
 }

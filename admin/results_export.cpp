@@ -8,9 +8,9 @@
 #include "core/accounts.h"
 #include "records/candidate_skeleton.h"
 #include "records/data_files.h"
-#include "records/whole_files.h"
 
-int RunExportResults(const AdminOptions& options) {
+int ExportRecords(const AdminOptions& options, const std::string& csvHeader, const char* file, size_t recordSize,
+                  const ExportRow& row) {
   const bool json = options.format == "jsonl";
   OutputSink out;
   StoreStatus written = out.Open(options.output);
@@ -19,18 +19,13 @@ int RunExportResults(const AdminOptions& options) {
     return kExitFailed;
   }
   if (options.bom) out.Write("\xEF\xBB\xBF");
-  if (!json) out.Write(CsvHeader());
+  if (!json) out.Write(csvHeader);
 
-  const auto write = [&](long number, const char* bytes) {
-    if (options.hasCandidate && !AccountHasId(bytes, options.candidate.c_str())) return;
-    const ResultRow row = RowFromRecord(number, bytes);
-    out.Write(json ? JsonLine(row) : CsvRow(row));
-  };
-  const StoreStatus read =
-      ScanRecords(CandiDatefilex, kCandidateRecordSize, WhenMissing::kFail, SIZE_MAX, write).status;
+  const auto write = [&](long number, const char* bytes) { out.Write(row(number, bytes, json)); };
+  const StoreStatus read = ScanRecords(file, recordSize, WhenMissing::kFail, SIZE_MAX, write).status;
   if (!read.ok() && read.error != ENOENT) {
     // A file replaced by -o keeps its old content: the new one is not whole.
-    Complain(DescribeFailure(read, CandiDatefilex));
+    Complain(DescribeFailure(read, file));
     return kExitFailed;
   }
   written = out.Finish();
@@ -39,4 +34,14 @@ int RunExportResults(const AdminOptions& options) {
     return kExitFailed;
   }
   return kExitDone;
+}
+
+int RunExportResults(const AdminOptions& options) {
+  return ExportRecords(options, CsvHeader(), CandiDatefilex, kCandidateRecordSize,
+                       [&options](long number, const char* bytes, bool json) {
+                         if (options.hasCandidate && !AccountHasId(bytes, options.candidate.c_str()))
+                           return std::string();
+                         const ResultRow row = RowFromRecord(number, bytes);
+                         return json ? JsonLine(row) : CsvRow(row);
+                       });
 }

@@ -34,11 +34,16 @@ class SaveAttempt : public ::testing::Test {
     ASSERT_TRUE(attempt.journal.Keep(attempt.sheet).ok());
   }
 
-  // The sheet as "answers.abcdans" must hold it: the journal's bits cleared.
-  std::string storedSheet() const {
+  // The record in both result files, the sheet (its bits cleared) in
+  // "answers.abcdans", and the journal gone.
+  void expectSavedOnce() const {
     AnswerSheet sheet = attempt.sheet;
     sheet.saved = 0;
-    return EncodeRecord(sheet);
+    const std::string record = candidateBytes(candidate);
+    EXPECT_EQ(dir.read(CandiDatefilex), record);
+    EXPECT_EQ(dir.read(ownFile), record);
+    EXPECT_EQ(dir.read(AnswersFile), EncodeRecord(sheet));
+    EXPECT_FALSE(dir.exists(journal));
   }
 
   ScratchDir dir;
@@ -54,11 +59,7 @@ class SaveAttempt : public ::testing::Test {
 TEST_F(SaveAttempt, AppendsTheRecordToBothFilesThenTheSheetThenRemovesTheJournal) {
   ConsoleCapture console("");
   EXPECT_TRUE(saveAttempt(candidate, attempt));
-  const std::string record = candidateBytes(candidate);
-  EXPECT_EQ(dir.read(CandiDatefilex), record);
-  EXPECT_EQ(dir.read(ownFile), record);
-  EXPECT_EQ(dir.read(AnswersFile), storedSheet());
-  EXPECT_FALSE(dir.exists(journal));
+  expectSavedOnce();
   EXPECT_EQ(console.err(), "");
   EXPECT_EQ(console.out(), "");
 }
@@ -88,11 +89,7 @@ TEST_F(SaveAttempt, ARetryAfterAFailureStoresOnlyWhatIsMissing) {
     ConsoleCapture console("");
     EXPECT_TRUE(saveAttempt(candidate, attempt));
   }
-  const std::string record = candidateBytes(candidate);
-  EXPECT_EQ(dir.read(CandiDatefilex), record);
-  EXPECT_EQ(dir.read(ownFile), record);
-  EXPECT_EQ(dir.read(AnswersFile), storedSheet());
-  EXPECT_FALSE(dir.exists(journal));
+  expectSavedOnce();
 }
 
 TEST_F(SaveAttempt, CommonFileFailureStillSavesTheOwnFile) {
