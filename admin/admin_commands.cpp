@@ -73,10 +73,11 @@ void DeclareExportPaper(CLI::App& command, AdminOptions& options) {
       ->type_name("FILE");
 }
 
-void DeclareExportResults(CLI::App& command, AdminOptions& options) {
+// The options of both exports; `what` names their records in the help.
+void ExportOptions(CLI::App& command, AdminOptions& options, const std::string& what) {
   command.add_option("--format", options.format, "Output format (default: csv)")
       ->check(CLI::IsMember({"csv", "jsonl"}));
-  command.add_option("--candidate", options.candidate, "Only the results of the candidate with this ID")
+  command.add_option("--candidate", options.candidate, "Only the " + what + " of the candidate with this ID")
       ->type_name("ID")
       ->each([&options](const std::string&) { options.hasCandidate = true; });
   command.add_flag("--bom", options.bom, "Start the output with a UTF-8 byte-order mark");
@@ -84,18 +85,13 @@ void DeclareExportResults(CLI::App& command, AdminOptions& options) {
       ->type_name("FILE");
 }
 
+void DeclareExportResults(CLI::App& command, AdminOptions& options) { ExportOptions(command, options, "results"); }
+
 void DeclareExportAnswers(CLI::App& command, AdminOptions& options) {
-  command.add_option("--format", options.format, "Output format (default: csv)")
-      ->check(CLI::IsMember({"csv", "jsonl"}));
-  command.add_option("--candidate", options.candidate, "Only the sheets of the candidate with this ID")
-      ->type_name("ID")
-      ->each([&options](const std::string&) { options.hasCandidate = true; });
+  ExportOptions(command, options, "sheets");
   command.add_option("--subject", options.subject, "Only the sheets of papers with this subject")
       ->type_name("NAME")
       ->each([&options](const std::string&) { options.hasSubject = true; });
-  command.add_flag("--bom", options.bom, "Start the output with a UTF-8 byte-order mark");
-  command.add_option("-o", options.output, "Write to FILE (replaced atomically) instead of standard output")
-      ->type_name("FILE");
 }
 
 void DeclareAttempts(CLI::App& command, AdminOptions& options) {
