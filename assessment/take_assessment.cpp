@@ -85,7 +85,7 @@ bool saveAttempt(const CandidateSkeleton& candidate, RunningAttempt& attempt) {
   reportSaveFailure(saved.common, "\n\n\t\tError while opening a file to write your score. Ooops!");
   reportSaveFailure(saved.own, "\n\n\tError while opening a file to write your score. Ooops!");
   if (saved.answersTried && !saved.answers.ok()) {
-    std::cerr << "\n\tError encountered while saving your answers to file." << std::endl;
+    std::cerr << "\n\tError encountered while saving your answers to file.";
   }
   return saved.ok();
 }

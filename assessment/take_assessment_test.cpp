@@ -81,7 +81,7 @@ TEST_F(SaveAttempt, ARetryAfterAFailureStoresOnlyWhatIsMissing) {
   {
     ConsoleCapture console("");
     EXPECT_FALSE(saveAttempt(candidate, attempt));
-    EXPECT_EQ(console.err(), "\n\tError encountered while saving your answers to file.\n");
+    EXPECT_EQ(console.err(), "\n\tError encountered while saving your answers to file.");
   }
   EXPECT_TRUE(dir.exists(journal));
   ASSERT_EQ(::rmdir(dir.file(AnswersFile).c_str()), 0);
