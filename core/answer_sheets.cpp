@@ -40,7 +40,7 @@ AnswerSheet BeginSheet(CandidateSkeleton& candidate, PaperSkeleton& paper,
 size_t QuestionAt(const AnswerSheet&, size_t position) { return position; }
 
 size_t NextPosition(const AnswerSheet& sheet) {
-  const size_t count = static_cast<size_t>(std::max(sheet.questions, 0));
+  const size_t count = static_cast<size_t>(std::min(std::max(sheet.questions, 0), kSheetMaxQuestions));
   size_t position = 0;
   while (position < count && sheet.answers[QuestionAt(sheet, position)] != 0) ++position;
   return position;

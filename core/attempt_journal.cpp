@@ -12,13 +12,17 @@ AttemptJournal::Found AttemptJournal::OpenFile(const std::string& path, AnswerSh
   if (held.failed == StoreStep::kLock) return Found::kBusy;
   if (!held.ok()) return Found::kNone;
   std::string bytes;
-  // Anything but one whole record was never written by a seat: it is no
-  // attempt to resume.
+  // Anything but one whole record, or a sheet of more questions than a
+  // sheet holds, was never written by a seat: it is no attempt to resume.
   if (!file_.Read(&bytes).ok() || bytes.size() != kAnswerSheetRecordSize) {
     file_.Release();
     return Found::kNone;
   }
   sheet->DecodeFrom(bytes.data());
+  if (sheet->questions < 0 || sheet->questions > kSheetMaxQuestions) {
+    file_.Release();
+    return Found::kNone;
+  }
   return Found::kHeld;
 }
 

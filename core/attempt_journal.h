@@ -15,7 +15,7 @@ class AttemptJournal {
  public:
   // What the look for a candidate's journal found.
   enum class Found {
-    kNone,  // no journal holding a whole sheet
+    kNone,  // no journal holding a whole sheet of 0 to 1000 questions
     kBusy,  // a journal that another seat holds
     kHeld,  // a whole sheet, now held by this journal
   };
