@@ -6,6 +6,8 @@
 #include "CLI/CLI.hpp"
 #include "admin/admin_options.h"
 #include "admin/admin_status.h"
+#include "admin/answers_export.h"
+#include "admin/attempts_command.h"
 #include "admin/data_check.h"
 #include "admin/data_repair.h"
 #include "admin/export_paper.h"
@@ -71,18 +73,30 @@ void DeclareExportPaper(CLI::App& command, AdminOptions& options) {
       ->type_name("FILE");
 }
 
-void DeclareExportResults(CLI::App& command, AdminOptions& options) {
+// The options of both exports; `what` names their records in the help.
+void ExportOptions(CLI::App& command, AdminOptions& options, const std::string& what) {
   command.add_option("--format", options.format, "Output format (default: csv)")
       ->check(CLI::IsMember({"csv", "jsonl"}));
-  command.add_option("--candidate", options.candidate, "Only the results of the candidate with this ID")
+  command.add_option("--candidate", options.candidate, "Only the " + what + " of the candidate with this ID")
       ->type_name("ID")
       ->each([&options](const std::string&) { options.hasCandidate = true; });
-  command.add_option("--subject", options.subject, "Only the results of papers of this subject (the whole subject)")
+  command
+      .add_option("--subject", options.subject, "Only the " + what + " of papers of this subject (the whole subject)")
       ->type_name("NAME")
       ->each([&options](const std::string&) { options.hasSubject = true; });
   command.add_flag("--bom", options.bom, "Start the output with a UTF-8 byte-order mark");
   command.add_option("-o", options.output, "Write to FILE (replaced atomically) instead of standard output")
       ->type_name("FILE");
+}
+
+void DeclareExportResults(CLI::App& command, AdminOptions& options) { ExportOptions(command, options, "results"); }
+
+void DeclareExportAnswers(CLI::App& command, AdminOptions& options) { ExportOptions(command, options, "sheets"); }
+
+void DeclareAttempts(CLI::App& command, AdminOptions& options) {
+  command.add_flag("--finish", options.finish,
+                   "Save every attempt whose time is up and that no seat holds as a result, then remove its journal");
+  command.add_flag("--dry-run", options.dryRun, "With --finish: print what would be finished and write nothing");
 }
 
 void DeclareNothing(CLI::App&, AdminOptions&) {}
@@ -105,6 +119,8 @@ const AdminCommand kCommands[] = {
     {"papers", "List the library as candidates see it", DeclareNothing, RunPapers},
     {"export-paper", "Write a paper as Aiken or GIFT text (its author only)", DeclareExportPaper, RunExportPaper},
     {"export-results", "Write every saved result as CSV or JSON Lines", DeclareExportResults, RunExportResults},
+    {"export-answers", "Write every saved answer sheet as CSV or JSON Lines", DeclareExportAnswers, RunExportAnswers},
+    {"attempts", "List the unfinished attempts; finish those whose time is up", DeclareAttempts, RunAttempts},
     {"check", "Report every problem of the data files", DeclareNothing, RunCheck},
     {"repair", "Mend partial records, unterminated texts and superseded headers, after a backup", DeclareRepair,
      RunRepair},

@@ -1,5 +1,6 @@
 #include "admin/data_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <unordered_map>
@@ -9,6 +10,7 @@
 #include "admin/data_folder.h"
 #include "admin/result_rows.h"
 #include "core/limits.h"
+#include "records/answer_sheet.h"
 #include "records/coding.h"
 #include "records/data_files.h"
 #include "records/question_skeleton.h"
@@ -37,6 +39,10 @@ class FileCheck {
         });
     if (!scan.status.ok()) return Add(DescribeFailure(scan.status, name_));
     if (scan.tail > 0) Add(Counted(static_cast<long long>(scan.tail), "byte") + " after the last whole record");
+    if (kind_ == DataKind::kJournal && (scan.records != 1 || scan.tail > 0)) {
+      Add("a journal holds one answer sheet, this one " + std::to_string(scan.records) + " whole and " +
+          Counted(static_cast<long long>(scan.tail), "byte") + " more");
+    }
   }
 
  private:
@@ -52,6 +58,8 @@ class FileCheck {
       case DataKind::kResults: CheckResult(bytes); break;
       case DataKind::kLibrary: CheckHeader(bytes); break;
       case DataKind::kQuestions: CheckQuestion(bytes); break;
+      case DataKind::kAnswers:
+      case DataKind::kJournal: CheckSheet(bytes); break;
       case DataKind::kPartial:
       case DataKind::kOther: break;
     }
@@ -86,6 +94,53 @@ class FileCheck {
     static const FieldLayout& answer = *FindField(QuestionLayout(), "answer");
     const int32_t value = DecodeFixed32(bytes + answer.offset);
     if (value < 1 || value > 4) AddAtRecord("correct option " + std::to_string(value) + " is outside 1 to 4");
+  }
+
+  // An answer sheet as the program writes it: its counts, letters and
+  // numbers within their ranges and agreeing with each other.
+  void CheckSheet(const char* bytes) {
+    AnswerSheet sheet;
+    sheet.DecodeFrom(bytes);
+    const int32_t count = sheet.questions;
+    if (count < 0 || count > kSheetMaxQuestions) {
+      AddAtRecord("question count " + std::to_string(count) + " is outside 0 to 1000");
+    }
+    const int32_t q = std::min(std::max(count, 0), kSheetMaxQuestions);
+    int present = 0;
+    for (int i = 0; i < kSheetMaxQuestions; ++i) {
+      const char a = sheet.answers[i];
+      if (a != 0) ++present;
+      if (a != 0 && (a < 'A' || a > 'D')) {
+        AddAtRecord("answer " + std::to_string(i + 1) + " is byte " + std::to_string(static_cast<unsigned char>(a)) +
+                    ", not A to D");
+        break;
+      }
+    }
+    if (sheet.answered < 0 || sheet.answered > q || sheet.answered != present) {
+      AddAtRecord("answered " + std::to_string(sheet.answered) + " but " + std::to_string(present) + " answers of " +
+                  std::to_string(q) + " questions");
+    }
+    for (int i = 0; i < kSheetMaxQuestions; ++i) {
+      const char k = sheet.key[i];
+      const bool good = i < q ? k >= 'A' && k <= 'D' : k == 0;
+      if (!good) {
+        AddAtRecord("key byte " + std::to_string(i + 1) + " is " + std::to_string(static_cast<unsigned char>(k)) +
+                    (i < q ? ", not A to D" : ", not 0 after the last question"));
+        break;
+      }
+    }
+    if (!std::isfinite(sheet.score) || sheet.score < 0 || sheet.score > 100) {
+      AddAtRecord("score " + Shown(sheet.score) + " is not a number from 0 to 100");
+    }
+    if (!std::isfinite(sheet.timeTaken) || sheet.timeTaken < 0) {
+      AddAtRecord("time taken " + Shown(sheet.timeTaken) + " is not a number of seconds from 0");
+    }
+    if (!std::isfinite(sheet.allowed) || sheet.allowed < 0) {
+      AddAtRecord("time allowed " + Shown(sheet.allowed) + " is not a number of seconds from 0");
+    }
+    if (sheet.ending < 0 || sheet.ending > kSheetPaperChanged) {
+      AddAtRecord("ending " + std::to_string(sheet.ending) + " is outside 0 to 4");
+    }
   }
 
   void CheckHeader(const char* bytes) {

@@ -18,6 +18,12 @@
 //     a header superseded by a later one naming the same question file, and
 //     for the last header of each question file: the file missing, or its
 //     count of whole records differing from the header's;
+//   - answer sheets ("answers.abcdans" and the journals): a question count
+//     outside 0 to 1000, answered outside 0 to the count or not the number
+//     of answers present, answer bytes other than 0 and A to D, key bytes
+//     other than A to D below the count or not 0 from it on, a score, time
+//     taken or allowance not finite or out of range, an ending outside 0
+//     to 4; a journal that is not exactly one sheet;
 //   - a question file no header names.
 // A file that cannot be read is a problem too.
 std::vector<std::string> CheckDataFolder();

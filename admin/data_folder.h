@@ -21,6 +21,8 @@ enum class DataKind {
   kLibrary,
   kResults,    // "candidate.abcddata" and every candidate's own result file
   kQuestions,  // a question file
+  kAnswers,    // "answers.abcdans": the saved answer sheets
+  kJournal,    // a running attempt's journal (ID "_" name ".abcdlive")
   kPartial,    // bytes the store cut from a data file
   kOther,      // not a data file
 };

@@ -193,7 +193,8 @@ int RunRepair(const AdminOptions& options) {
     FilePlan plan;
     plan.name = name;
     plan.kind = KindOf(name, named);
-    if (!LayoutOf(plan.kind) || plan.kind == DataKind::kLibrary) continue;
+    // A journal belongs to the seat running its attempt: never changed here.
+    if (!LayoutOf(plan.kind) || plan.kind == DataKind::kLibrary || plan.kind == DataKind::kJournal) continue;
     ok = RepairFile(&plan, headers, options.dryRun, &backup, nullptr) && ok;
     changed = changed || !plan.changes.empty();
   }

@@ -243,3 +243,45 @@ TEST(Store, ReplacementKeepsTheOldFileUntilCommitAndFollowsTheUmask) {
   EXPECT_EQ(st.st_mode & 0777, 0640u);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
+
+TEST(Store, HeldFileIsAlwaysOneWholeVersionAndItsHolderKeepsTheLock) {
+  ScratchDir dir;
+  const std::string path = dir.file("A1_Ann.abcdlive");
+  const std::string first(2570, 'a'), second(2570, 'b');
+  const auto busyElsewhere = [&] {
+    return inChild([&] {
+      bool busy = false;
+      return ProbeHeld(path, &busy).ok() && busy ? 0 : 1;
+    });
+  };
+  HeldFile held;
+  ASSERT_TRUE(held.Replace(path, first).ok());
+  EXPECT_EQ(busyElsewhere(), 0);
+  // A write cut short at any byte (a full disk) leaves the earlier version
+  // whole, still held, and no file beside it.
+  for (size_t cut : {size_t{0}, size_t{1}, size_t{1285}, size_t{2569}}) {
+    SetAppendHookForTesting([cut](platform::File& f, const char* data, size_t) {
+      f.Append(data, cut);
+      return platform::Status::Error(ENOSPC);
+    });
+    const StoreStatus s = held.Replace(path, second);
+    SetAppendHookForTesting(nullptr);
+    EXPECT_EQ(s.failed, StoreStep::kWrite) << cut;
+    EXPECT_EQ(dir.read("A1_Ann.abcdlive"), first) << cut;
+    EXPECT_EQ(busyElsewhere(), 0) << cut;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  // The lock follows each new version: another holder is refused.
+  ASSERT_TRUE(held.Replace(path, second).ok());
+  EXPECT_EQ(busyElsewhere(), 0);
+  HeldFile other;
+  EXPECT_EQ(other.Hold(path).failed, StoreStep::kLock);
+  held.Release();
+  ASSERT_TRUE(other.Hold(path).ok());
+  std::string bytes;
+  ASSERT_TRUE(other.Read(&bytes).ok());
+  EXPECT_EQ(bytes, second);
+  ASSERT_TRUE(other.Remove().ok());
+  EXPECT_FALSE(dir.exists("A1_Ann.abcdlive"));
+  EXPECT_EQ(held.Hold(path).failed, StoreStep::kOpen);
+}
