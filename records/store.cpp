@@ -311,7 +311,10 @@ StoreStatus HeldFile::Replace(const std::string& path, const std::string& bytes)
     // Locked before it has the name: no instant shows the name unlocked.
     status = StoreStatus::Failure(StoreStep::kLock, step);
   } else if (!(step = platform::ReplaceFile(temp_path, path)).ok()) {
-    status = StoreStatus::Failure(StoreStep::kReplace, step);
+    // Where a name held open cannot be replaced (Windows without POSIX
+    // renames), the old version is let go first; the new one is locked.
+    file_.Close();
+    if (!(step = platform::ReplaceFile(temp_path, path)).ok()) status = StoreStatus::Failure(StoreStep::kReplace, step);
   }
   if (!status.ok()) {
     next.Close();
