@@ -21,6 +21,8 @@ struct AdminOptions {
   std::string output;         // -o FILE ("" = standard output)
   std::string candidate;      // --candidate ID
   bool hasCandidate = false;
+  bool hasSubject = false;  // --subject given to an export, a filter
+  bool finish = false;      // attempts --finish
   bool bom = false;
 };
 

@@ -91,10 +91,7 @@ std::string TextEdition(const PaperSheets& paper, const EditionSheets& sheets) {
 
 std::string CsvNumber(const std::optional<double>& value) { return value ? ShortestNumber(*value) : ""; }
 
-std::string JsonNumber(const std::optional<double>& value) {
-  const std::string text = value ? ShortestNumber(*value) : "";
-  return text.empty() ? "null" : text;
-}
+std::string JsonNumber(const std::optional<double>& value) { return value ? ::JsonNumber(*value) : "null"; }
 
 std::string JsonEdition(const PaperSheets& paper, const EditionSheets& sheets) {
   const EditionFigures f = sheets.sums.Figures();

@@ -82,6 +82,33 @@ void results(long count, long ownCount) {
   for (long i = 0; i < ownCount; ++i) own << one.str();
 }
 
+// `count` saved answer sheets of 40 questions each.
+void sheets(long count) {
+  AnswerSheet sheet;
+  std::snprintf(sheet.id, sizeof sheet.id, "C1");
+  std::snprintf(sheet.name, sizeof sheet.name, "Ann Lee");
+  std::snprintf(sheet.subject, sizeof sheet.subject, "Maths");
+  std::snprintf(sheet.level, sizeof sheet.level, "Form 2");
+  std::snprintf(sheet.author, sizeof sheet.author, "Jane Doe");
+  std::snprintf(sheet.date, sizeof sheet.date, "7/12/2026 | Monday");
+  std::snprintf(sheet.time, sizeof sheet.time, "9:5:7");
+  sheet.questions = 40;
+  sheet.answered = 40;
+  sheet.allowed = 4800;
+  sheet.timeTaken = 1234.5;
+  sheet.score = 32.5;  // 13 of the 40 answers match the key
+  sheet.ending = kSheetAllAnswered;
+  sheet.edition = 0xcbf43926u;
+  for (int i = 0; i < 40; ++i) {
+    sheet.key[i] = static_cast<char>('A' + i % 4);
+    sheet.answers[i] = static_cast<char>('A' + (i / 3) % 4);
+  }
+  std::string one(kAnswerSheetRecordSize, '\0');
+  sheet.EncodeTo(&one[0]);
+  std::ofstream out(dir + "/" + AnswersFile, std::ios::binary | std::ios::app);
+  for (long i = 0; i < count; ++i) out << one;
+}
+
 // `count` headers of papers by the tutor, each with `questions` questions in
 // its own file.
 void papers(long count, int questions) {
@@ -289,6 +316,8 @@ int main(int argc, char** argv) {
     answerSheets(count, 3);
   } else if (scenario == "tutor") {  // the tutor account alone, to import papers for
     tutors(1);
+  } else if (scenario == "answers") {  // export-answers
+    sheets(count);
   } else {
     std::cerr << "unknown scenario " << scenario << "\n";
     return 2;
