@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "admin/counted.h"
+
 namespace {
 
 // "A." or "B)" and so on, with the text after it; any capital letter is
@@ -35,8 +37,8 @@ class AikenReader {
   ImportedPaper Read(const std::vector<TextLine>& lines) {
     for (const TextLine& line : lines) Take(line.number, TrimBlanks(line.text));
     if (inQuestion_) {
-      Problem(question_.line, options_ < 4 ? "question ends after " + std::to_string(options_) + " options"
-                                           : "question has no ANSWER: line");
+      Problem(question_.line,
+              options_ < 4 ? "question ends after " + Counted(options_, "option") : "question has no ANSWER: line");
     }
     return std::move(paper_);
   }
@@ -68,7 +70,7 @@ class AikenReader {
     inQuestion_ = false;
     const char letter = AnswerLetter(line);
     if (options_ < 4) {
-      Problem(number, "question has " + std::to_string(options_) + " options, four (A to D) are needed");
+      Problem(number, "question has " + Counted(options_, "option") + ", four (A to D) are needed");
     } else if (letter == 0) {
       Problem(number, "ANSWER: must be followed by one letter A to D");
     } else {

@@ -21,9 +21,11 @@ DataKind KindOf(const std::string& name, const std::set<std::string>& named) {
   if (name == accountRegFileCandi) return DataKind::kCandidateAccounts;
   if (name == SubjectFile) return DataKind::kLibrary;
   if (name == CandiDatefilex) return DataKind::kResults;
+  if (name == AnswersFile) return DataKind::kAnswers;
   if (EndsWith(name, PartialTailName(""))) return DataKind::kPartial;
   if (named.count(name) || EndsWith(name, questionExtension)) return DataKind::kQuestions;
   if (EndsWith(name, candidateExtension)) return DataKind::kResults;
+  if (EndsWith(name, journalExtension)) return DataKind::kJournal;
   return DataKind::kOther;
 }
 
@@ -34,6 +36,8 @@ const RecordLayout* LayoutOf(DataKind kind) {
     case DataKind::kResults: return &CandidateLayout();
     case DataKind::kLibrary: return &PaperLayout();
     case DataKind::kQuestions: return &QuestionLayout();
+    case DataKind::kAnswers:
+    case DataKind::kJournal: return &AnswerSheetLayout();
     case DataKind::kPartial:
     case DataKind::kOther: break;
   }

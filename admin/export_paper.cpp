@@ -59,7 +59,7 @@ int RunExportPaper(const AdminOptions& options) {
     return kExitFailed;
   }
   if (!found || options.number < 1) {
-    Complain("no paper " + std::to_string(options.number) + " in the library (see: quizmora-admin papers)");
+    Complain(NoSuchPaper(options.number));
     return kExitFailed;
   }
   if (!IsAuthor(header, tutor)) {

@@ -57,6 +57,10 @@ StoreStatus FindPaper(long number, PaperSkeleton* header, bool* found) {
   return scan.status;
 }
 
+std::string NoSuchPaper(long number) {
+  return "no paper " + std::to_string(number) + " in the library (see: quizmora-admin papers)";
+}
+
 int RunPapers(const AdminOptions&) {
   OutputSink out;
   out.Open("");

@@ -19,6 +19,9 @@ std::string QuestionFileOf(PaperSkeleton& header);
 // an empty one).
 StoreStatus FindPaper(long number, PaperSkeleton* header, bool* found);
 
+// The message for a NUMBER that names no paper of the library.
+std::string NoSuchPaper(long number);
+
 // papers: prints a header line, then one line per header, the columns
 // separated by tabs: number, subject, author, level, questions, minutes,
 // date set, question file, and its state. Returns the exit status.
