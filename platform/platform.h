@@ -120,6 +120,12 @@ constexpr int kSettleMs = 2000;
 // again for a while before the open fails.
 Status OpenFile(const std::string& path, int flags, File* file, bool* created);
 
+// True when `status` says the file behind a descriptor is no longer the
+// one its name gives (ESTALE: another machine sharing the folder replaced
+// it by a rename and this machine's cache of the name is a moment old), so
+// the name is to be opened afresh.
+bool IsStale(const Status& status);
+
 // Creates the file `path`, empty, only when no file of that name exists:
 // EEXIST when one does, whichever machine sharing the folder made it. The
 // new name is synced to stable storage before this returns ok.

@@ -205,6 +205,8 @@ Status File::LockExclusive(int timeout_ms) {
   }
 }
 
+bool IsStale(const Status& status) { return status.error == ESTALE; }
+
 Status File::IsNamedBy(const std::string& path, bool* same) {
   *same = false;
   struct stat mine, named;

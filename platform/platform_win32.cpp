@@ -279,6 +279,9 @@ Status File::LockExclusive(int timeout_ms) {
   }
 }
 
+// Windows names no handle stale: a share answers with its own errors.
+bool IsStale(const Status&) { return false; }
+
 Status File::IsNamedBy(const std::string& path, bool* same) {
   *same = false;
   BY_HANDLE_FILE_INFORMATION mine, named;

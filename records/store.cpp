@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -17,6 +19,18 @@ Status WriteAtEnd(File& file, const char* data, size_t n, size_t* written = null
   return file.Append(data, n, written);
 }
 
+// True when `step` met a file that another machine replaced after this one
+// looked its name up (the lock refused with ESTALE; reads would give the
+// old version): the file is closed and, after a pause for the cache of the
+// name to expire (about a second), the caller opens the name afresh, for
+// up to 5 seconds.
+bool StaleAgain(const Status& step, int attempt, File* file) {
+  if (!platform::IsStale(step) || attempt >= 100) return false;
+  file->Close();
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  return true;
+}
+
 // Opens `path` read-write (created when missing) and takes its lock. The
 // lock holder before us may have replaced or removed the file (a repair, a
 // publication that created the library in vain): a lock on a file that no
@@ -27,6 +41,7 @@ StoreStatus OpenLocked(const std::string& path, File* file, bool* created) {
         platform::OpenFile(path, platform::kReadWrite | platform::kCreate | platform::kAppend, file, created);
     if (!opened.ok()) return StoreStatus::Failure(StoreStep::kOpen, opened);
     const Status locked = file->LockExclusive(kLockTimeoutMs);
+    if (StaleAgain(locked, attempt, file)) continue;
     if (!locked.ok()) return StoreStatus::Failure(StoreStep::kLock, locked);
     bool same = false;
     const Status named = file->IsNamedBy(path, &same);
@@ -345,6 +360,7 @@ StoreStatus OpenHeld(const std::string& path, File* file) {
     const Status opened = platform::OpenFile(path, platform::kReadWrite, file, nullptr);
     if (!opened.ok()) return StoreStatus::Failure(StoreStep::kOpen, opened);
     const Status locked = file->LockExclusive(0);
+    if (StaleAgain(locked, attempt, file)) continue;
     if (!locked.ok()) {
       file->Close();
       return StoreStatus::Failure(StoreStep::kLock, locked);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "records/answer_sheet.h"
 #include "records/candidate_skeleton.h"
 #include "records/data_files.h"
 #include "records/store.h"
@@ -150,14 +151,68 @@ void checkRound(const std::vector<Seat>& seats, const std::string& first, const 
     EXPECT_EQ(ids.size(), accounts);
     EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), ids.size());
     EXPECT_EQ(idsOf(view + "/" + CandiDatefilex).size(), results);
+    EXPECT_EQ(bytesOf(view + "/" + AnswersFile).size(), results * kAnswerSheetRecordSize);
     for (int i : {1, 2, 5, 6, 7}) {
       const std::string id = "R" + std::to_string(i), name = "Reader " + std::to_string(i);
       EXPECT_EQ(idsOf(view + "/" + ResultFileName(id.c_str(), name.c_str())).size(), size_t{kSittings}) << id;
     }
     EXPECT_EQ(bytesOf(view + "/" + SubjectFile).size(), (1u + kRepublications) * 1242);
   }
-  for (const char* name : {accountRegFileCandi, CandiDatefilex, SubjectFile}) {
+  for (const char* name : {accountRegFileCandi, CandiDatefilex, AnswersFile, SubjectFile}) {
     EXPECT_EQ(bytesOf(first + "/" + name), bytesOf(second + "/" + name)) << name << " differs between the mounts";
+  }
+}
+
+// Runs one seat of `script` in `folder` to its end; returns its screen.
+std::string runSeat(const std::string& folder, const std::string& script) {
+  std::vector<Seat> seats(1);
+  seats[0].steps = {typeAtOnce(script)};
+  runSeats(seats, folder, 60);
+  EXPECT_EQ(seats[0].status, 0) << seats[0].errors;
+  EXPECT_EQ(seats[0].errors, "");
+  return seats[0].screen;
+}
+
+std::string letters(const std::string& answers) {
+  std::string s;
+  for (char a : answers) s += scriptLine(std::string(1, a));
+  return s;
+}
+
+// The answers a journal read through `view` holds, or "(none)".
+std::string journalAnswers(const std::string& view, const std::string& journal) {
+  const std::string bytes = bytesOf(view + "/" + journal);
+  if (bytes.size() != kAnswerSheetRecordSize) return "(none)";
+  AnswerSheet sheet;
+  sheet.DecodeFrom(bytes.data());
+  return std::string(sheet.answers, static_cast<size_t>(sheet.answered));
+}
+
+// An attempt begun on one machine, interrupted (its seat's input ends), is
+// seen and resumed on the other, which has just looked the journal up when
+// the first replaces it once more; the other then finishes and saves it.
+void resumeOnTheOtherMount(const std::string& first, const std::string& second) {
+  const Person reader{"Reader 1", "R1", "Grade 9", "4321"};
+  const std::string journal = JournalFileName(reader.id.c_str(), reader.name.c_str());
+  const size_t sheets = bytesOf(first + "/" + AnswersFile).size() / kAnswerSheetRecordSize;
+  const std::string resume = candidateLogsIn(reader) + scriptLine("R") + scriptLine("R") + scriptLine("");
+  runSeat(first, candidateLogsIn(reader) + scriptLine("R") + scriptLine("1") + scriptLine("") + letters("AA"));
+  EXPECT_EQ(journalAnswers(second, journal), "AA");
+  runSeat(first, resume + letters("A"));
+  const std::string screen =
+      runSeat(second, resume + letters("AAAAA") + scriptLine("N") + scriptLine("") + candidateLeaves() + exitProgram());
+  EXPECT_NE(screen.find("Resuming Maths at question 4."), std::string::npos) << screen;
+  EXPECT_NE(screen.find("Your score : 100%"), std::string::npos) << screen;
+  ::sleep(2);
+  for (const std::string& view : {first, second}) {
+    SCOPED_TRACE(view);
+    EXPECT_EQ(journalAnswers(view, journal), "(none)");
+    const std::string bytes = bytesOf(view + "/" + AnswersFile);
+    ASSERT_EQ(bytes.size(), (sheets + 1) * kAnswerSheetRecordSize);
+    AnswerSheet sheet;
+    sheet.DecodeFrom(bytes.data() + sheets * kAnswerSheetRecordSize);
+    EXPECT_EQ(std::string(sheet.answers, 9), std::string("AAAAAAAA\0", 9));
+    EXPECT_EQ(dataFileProblems(view), std::vector<std::string>{});
   }
 }
 
@@ -180,6 +235,7 @@ TEST(Lab, SeatsOnTwoMountsLoseNothing) {
   // be there once they have passed.
   ::sleep(2);
   checkRound(seats, dir.path(), second);
+  resumeOnTheOtherMount(dir.path(), second);
   // The time is reported, not judged: the round saves as fast as the
   // seats can type, so it measures the volume's synced writes and lock
   // round trips more than the program (the README's figures).
