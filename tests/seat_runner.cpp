@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "tests/program_run.h"
@@ -33,6 +34,7 @@ void start(Seat& seat, const std::string& dir) {
   seat.in = in[1];
   seat.out = out[0];
   seat.err = err[0];
+  seat.typed = monotonicSeconds();
 }
 
 void type(Seat& seat, const std::string& text) {
@@ -58,12 +60,14 @@ void advance(std::vector<Seat>& seats) {
         which = i;
       }
       if (!step.expect.empty() && at == std::string::npos) break;
+      if (step.pause > 0 && monotonicSeconds() < seat.typed + step.pause) break;
       if (step.barrier) {
         seat.waiting = true;
         break;
       }
       if (at != std::string::npos) seat.seen = at + step.expect[which].size();
       type(seat, step.reply(which));
+      seat.typed = monotonicSeconds();
       ++seat.step;
     }
     if (seat.in >= 0 && seat.step == seat.steps.size()) {
@@ -107,7 +111,7 @@ void runSeats(std::vector<Seat>& seats, const std::string& dir, double timeoutSe
       ADD_FAILURE() << "seats still running after " << timeoutSeconds << " s";
       break;
     }
-    if (::poll(fds.data(), fds.size(), 100) < 0 && errno != EINTR) break;
+    if (::poll(fds.data(), fds.size(), 10) < 0 && errno != EINTR) break;
     for (size_t i = 0; i < fds.size(); ++i) {
       if (!fds[i].revents) continue;
       char buf[65536];
@@ -130,4 +134,15 @@ void runSeats(std::vector<Seat>& seats, const std::string& dir, double timeoutSe
 
 Step typeAtOnce(const std::string& text) {
   return Step{{}, [text](size_t) { return text; }};
+}
+
+std::vector<Step> typeLineByLine(const std::string& text, double pause) {
+  std::vector<Step> steps;
+  for (size_t from = 0; from < text.size();) {
+    const size_t end = std::min(text.find('\n', from), text.size() - 1) + 1;
+    steps.push_back(typeAtOnce(text.substr(from, end - from)));
+    steps.back().pause = pause;
+    from = end;
+  }
+  return steps;
 }

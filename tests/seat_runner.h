@@ -18,6 +18,8 @@ struct Step {
   std::vector<std::string> expect;  // empty: type at once
   std::function<std::string(size_t)> reply;
   bool barrier = false;
+  double pause = 0;  // seconds after the seat's previous step (or start)
+                     // before `reply` is typed: a person's pace
 };
 
 // A running copy of the program, driven by its screen.
@@ -30,6 +32,7 @@ struct Seat {
   size_t seen = 0;  // screen text already matched
   size_t step = 0;
   bool waiting = false;  // the barrier step's text was seen
+  double typed = 0;      // when its last step was typed (or it started)
   int status = -1;
 };
 
@@ -40,5 +43,8 @@ void runSeats(std::vector<Seat>& seats, const std::string& dir, double timeoutSe
 
 // A step that types `text` at once.
 Step typeAtOnce(const std::string& text);
+
+// Steps that type `text` one line at a time, `pause` seconds apart.
+std::vector<Step> typeLineByLine(const std::string& text, double pause);
 
 #endif  // QUIZMORA_TESTS_SEAT_RUNNER_H_
