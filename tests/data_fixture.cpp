@@ -357,3 +357,12 @@ std::vector<std::string> dataFileProblems(const std::string& dir, bool tempFiles
 bool hasSanitizerReport(const std::string& err) {
   return err.find("Sanitizer") != std::string::npos || err.find("runtime error:") != std::string::npos;
 }
+
+std::vector<std::string> idsOf(const std::string& path) {
+  std::vector<std::string> ids;
+  ScanFile<CandidateSkeleton>(path, WhenMissing::kFail, SIZE_MAX, [&ids](CandidateSkeleton& c) {
+    ids.push_back(c.setIDNumber());
+    return true;
+  });
+  return ids;
+}

@@ -159,13 +159,16 @@ long recordSizeOf(const std::string& name);
 // bytes (980, 1230, 1242, 3204 or 2570), in the order they lie on disk.
 std::vector<std::pair<int, int>> textFieldsOf(long size);
 
+// Returns the IDs of the records of an account or result file, in order
+// (none when it cannot be read).
+std::vector<std::string> idsOf(const std::string& path);
+
 // Returns a description of everything wrong with the data files in `dir`
 // (empty when all is well): a file that is not a whole number of records, a
 // record whose texts lack their terminator or whose numbers are out of the
 // range the program writes, a name the program never makes, a subdirectory
-// other than a folder of claimed IDs holding only claims,
-// and, unless `tempFilesAllowed`, a temporary file left over from a
-// replacement.
+// other than a folder of claimed IDs holding only claims, and, unless
+// `tempFilesAllowed`, a temporary file left over from a replacement.
 std::vector<std::string> dataFileProblems(const std::string& dir, bool tempFilesAllowed = false);
 
 // Returns true when `err` (a run's standard error) holds a report of

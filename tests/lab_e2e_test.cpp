@@ -43,15 +43,6 @@ std::vector<std::string> labMounts() {
   return {both.substr(0, colon), both.substr(colon + 1)};
 }
 
-std::vector<std::string> idsOf(const std::string& path) {
-  std::vector<std::string> ids;
-  ScanFile<CandidateSkeleton>(path, WhenMissing::kFail, SIZE_MAX, [&ids](CandidateSkeleton& c) {
-    ids.push_back(c.setIDNumber());
-    return true;
-  });
-  return ids;
-}
-
 // A paper of eight questions whose answers are all `key`.
 std::vector<Question> keyed(char key) {
   std::vector<Question> questions = sampleQuestions(8);

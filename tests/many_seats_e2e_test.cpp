@@ -28,16 +28,6 @@ namespace {
 
 const Person kTutor{"Jane Doe", "T1", "Form 2", "1234"};
 
-// Returns the IDs of the records of an account or result file, in order.
-std::vector<std::string> idsOf(const std::string& path) {
-  std::vector<std::string> ids;
-  ScanFile<CandidateSkeleton>(path, WhenMissing::kFail, SIZE_MAX, [&ids](CandidateSkeleton& c) {
-    ids.push_back(c.setIDNumber());
-    return true;
-  });
-  return ids;
-}
-
 const char kDuplicate[] = "Id/Passport Number you entered already exists";
 const char kSaved[] = "saved succesfully";
 
