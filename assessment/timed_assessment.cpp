@@ -7,6 +7,7 @@
 #include "console/console_io.h"
 #include "console/number_entry.h"
 #include "console/working_record.h"
+#include "core/question_options.h"
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
@@ -85,24 +86,27 @@ std::vector<QuestionSkeleton> loadQuestions(PaperSkeleton& paper) {
 
 double elapsedSecondsSince(long long start) { return static_cast<double>(elapsedMilliseconds() - start) / 1000.0; }
 
-void showQuestion(QuestionSkeleton& question, size_t number) {
+// Shows a question with its options under the letters `shown` gives; an
+// option that is not offered has no line.
+void showQuestion(QuestionSkeleton& question, size_t number, const ShownOptions& shown) {
   std::cout << "\n\t" << std::left << number << ". " << question.setQuestion() << " ?" << std::endl;
-  std::cout << "\tA. " << question.setOptionA() << std::endl;
-  std::cout << "\tB. " << question.setOptionB() << std::endl;
-  std::cout << "\tC. " << question.setOptionC() << std::endl;
-  std::cout << "\tD. " << question.setOptionD() << std::endl;
+  for (int letter = 0; letter < kMaxOptions; ++letter) {
+    if (shown.own[letter] < 0) continue;
+    std::cout << "\t" << static_cast<char>('A' + letter) << ". " << OptionText(question, shown.own[letter])
+              << std::endl;
+  }
 }
 
-// Asks until an option letter is typed; leaves it and its number in the
-// working record.
-void readAnswer() {
+// Asks until an offered letter is typed; leaves it, and the number of the
+// question's own option it stands for, in the working record.
+void readAnswer(const ShownOptions& shown) {
   for (;;) {
     flushInput();
     std::cout << "\n\tYour choice : ";
     abcdData.answerLetter = readChoice();
-    abcdData.answerNumber = optionNumber(abcdData.answerLetter);
+    abcdData.answerNumber = OwnOptionOfTyped(shown, abcdData.answerLetter);
     if (abcdData.answerNumber != 0) return;
-    std::cout << "\n\tInvalid input, accepted letters are A,B,C,D. Try again please.\n";
+    std::cout << InvalidLetterMessage(shown);
   }
 }
 
@@ -130,8 +134,9 @@ int askQuestions(std::vector<QuestionSkeleton>& questions, long long start, doub
       onScreen = 0;
     }
     ++onScreen;
-    showQuestion(questions[index], index + 1);
-    readAnswer();
+    const ShownOptions shown = OptionsAsStored(questions[index]);
+    showQuestion(questions[index], index + 1, shown);
+    readAnswer(shown);
     if (abcdData.answerNumber == questions[index].setQuestionAnswer()) ++correct;
   }
   secondsUsed = elapsedSecondsSince(start);

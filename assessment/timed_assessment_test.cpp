@@ -9,6 +9,8 @@
 #include "assessment/paper_fixture.h"
 #include "console/working_record.h"
 #include "records/data_files.h"
+#include "records/question_skeleton.h"
+#include "records/store.h"
 #include "tests/console_capture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
@@ -284,4 +286,30 @@ TEST_F(TimedAssessment, EmptyLibraryIsCreatedAndNothingIsAsked) {
   EXPECT_LT(assessmentTemplate(candidate), 0);
   EXPECT_EQ(console.err(), "\n\tCurrently the list of papers is lonely... try again later.\n\n");
   EXPECT_EQ(dir.size(SubjectFile), 0);
+}
+
+TEST_F(TimedAssessment, EmptyOptionsAreNeitherShownNorAccepted) {
+  PaperFacts p;
+  p.totalQuestions = 2;
+  dir.write(SubjectFile, paperBytes(p));
+  QuestionSkeleton trueFalse, three;
+  trueFalse.getQuestion("Is ice cold");
+  trueFalse.getOptionA("True");
+  trueFalse.getOptionB("False");
+  trueFalse.getQuestionAnswer(1);
+  three.getQuestion("Pick one");
+  three.getOptionA("x");
+  three.getOptionB("y");
+  three.getOptionC("z");
+  three.getQuestionAnswer(3);
+  dir.write(questionFileOf(p), EncodeRecord(trueFalse) + EncodeRecord(three));
+  ConsoleCapture console("1\n\nc\na\nd\nC\n");
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 100.0);
+  const std::string choice = "\n\tYour choice : ";
+  EXPECT_NE(console.out().find("\n\t1. Is ice cold ?\n\tA. True\n\tB. False\n" + choice +
+                               "\n\tInvalid input, accepted letters are A,B. Try again please.\n" + choice +
+                               reminder("60") + "\n\t2. Pick one ?\n\tA. x\n\tB. y\n\tC. z\n" + choice +
+                               "\n\tInvalid input, accepted letters are A,B,C. Try again please.\n" + choice),
+            std::string::npos)
+      << console.out();
 }
