@@ -217,8 +217,18 @@ TEST(AdminTool, ExportedPapersImportToIdenticalQuestionRecords) {
   awkward.options[2] = "=";
   awkward.options[3] = "Caf\xC3\xA9";
   awkward.correct = 'C';
+  Question trueFalse;
+  trueFalse.options[0] = "True";
+  trueFalse.options[1] = "False";
+  trueFalse.options[2] = trueFalse.options[3] = "";
+  Question three = trueFalse;
+  three.options[0] = "Maybe";
+  three.options[2] = "True";
+  three.correct = 'C';
   std::vector<Question> questions = sampleQuestions(2);
   questions.push_back(awkward);
+  questions.push_back(trueFalse);
+  questions.push_back(three);
   addPaper(dir, kTutor, "Mixed", questions);
   const std::string original = dir.read("Mixed_Form 2_Jane Doe.abcd");
 
@@ -247,9 +257,9 @@ TEST(AdminTool, ExportedPapersImportToIdenticalQuestionRecords) {
   for (std::string line; std::getline(listing, line);) lines.push_back(line);
   ASSERT_EQ(lines.size(), 4u) << papers.out;
   EXPECT_EQ(lines[0], "number\tsubject\tauthor\tlevel\tquestions\tminutes\tdate\tquestion_file\tfile");
-  EXPECT_EQ(lines[1], "1\tMixed\tJane Doe\tForm 2\t3\t6\t7/12/2026 | Monday\tMixed_Form 2_Jane Doe.abcd\twhole");
+  EXPECT_EQ(lines[1], "1\tMixed\tJane Doe\tForm 2\t5\t10\t7/12/2026 | Monday\tMixed_Form 2_Jane Doe.abcd\twhole");
   // An imported paper carries today's date and the default minutes (y).
-  EXPECT_EQ(lines[2].substr(0, 34), "2\tAgain aiken\tJane Doe\tForm 2\t3\t6\t");
+  EXPECT_EQ(lines[2].substr(0, 35), "2\tAgain aiken\tJane Doe\tForm 2\t5\t10\t");
   EXPECT_NE(lines[2].find(" | "), std::string::npos);
   EXPECT_EQ(lines[3].substr(lines[3].size() - 8), "\tmissing");
 }
@@ -327,6 +337,10 @@ void addEveryProblem(const ScratchDir& dir) {
              RecordBytes(PaperLayout(),
                          {{"subjectName", "Bio", 0}, {"candiNames", "Jane Doe", 0}, {"paperLevel", "Form 2", 0}}));
   dir.write("Old_Form 1_Nobody.abcd", RecordBytes(QuestionLayout(), {{"question", "q", 0}, {"answer", "", 7}}));
+  dir.append("Old_Form 1_Nobody.abcd",
+             RecordBytes(QuestionLayout(), {{"optionA", "a", 0}, {"optionC", "c", 0}, {"answer", "", 3}}));
+  dir.append("Old_Form 1_Nobody.abcd",
+             RecordBytes(QuestionLayout(), {{"optionA", "a", 0}, {"optionB", "b", 0}, {"answer", "", 4}}));
   addResult(dir, kCandidate, "Maths", 50, 10);
   dir.append(CandiDatefilex, resultBytes("Ann Lee", "C1", std::nan(""), -1, "7/12/2026 | Monday", "9:5:7"));
   dir.append(CandiDatefilex, "xyz");
@@ -342,6 +356,8 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   EXPECT_EQ(linesOf(check.out),
             (std::vector<std::string>{
                 "Old_Form 1_Nobody.abcd: record 1: correct option 7 is outside 1 to 4",
+                "Old_Form 1_Nobody.abcd: record 2: option B is empty but option C is not",
+                "Old_Form 1_Nobody.abcd: record 3: correct option D is empty",
                 "Old_Form 1_Nobody.abcd: no library header names this question file",
                 "accDataCdata.abcdAcc.partial: bytes the store cut from a partial record, kept for a person to look at",
                 "accDataTtor.abcdAcc: record 3: password 0 is outside 1 to 9000000",
@@ -357,7 +373,7 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
                 "subjlib.abcdlib: record 5: question count 0 is outside 1 to 1000",
                 "subjlib.abcdlib: record 5: minutes 0 are not above 0",
                 "subjlib.abcdlib: record 5: question file \"Bio_Form 2_Jane Doe.abcd\" is missing",
-                "15 problems found",
+                "17 problems found",
             }));
 
   const auto before = folderContent(dir);
@@ -375,7 +391,7 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   EXPECT_EQ(repair.status, 1) << repair.err;  // what needs a person is left
   const std::vector<std::string> out = linesOf(repair.out);
   for (const std::string& change : changes) EXPECT_NE(std::find(out.begin(), out.end(), change), out.end()) << change;
-  EXPECT_EQ(out.back(), "13 problems found");
+  EXPECT_EQ(out.back(), "15 problems found");
   EXPECT_EQ(dir.read("candidate.abcddata.partial"), "xyz");
   EXPECT_EQ(dir.size(SubjectFile), 4 * static_cast<long long>(kPaperRecordSize));
   // Every changed file was copied, as it was, into one new backup folder.

@@ -7,6 +7,7 @@
 #include "admin/admin_status.h"
 #include "admin/data_folder.h"
 #include "admin/result_rows.h"
+#include "core/question_options.h"
 #include "records/coding.h"
 #include "records/data_files.h"
 #include "records/question_skeleton.h"
@@ -83,6 +84,10 @@ class FileCheck {
     static const FieldLayout& answer = *FindField(QuestionLayout(), "answer");
     const int32_t value = DecodeFixed32(bytes + answer.offset);
     if (value < 1 || value > 4) AddAtRecord("correct option " + std::to_string(value) + " is outside 1 to 4");
+    QuestionSkeleton question;
+    question.DecodeFrom(bytes);
+    const std::string options = OptionsProblem(question);
+    if (!options.empty()) AddAtRecord(options);
   }
 
   void CheckHeader(const char* bytes) {

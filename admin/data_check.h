@@ -12,8 +12,9 @@
 //   - bytes after the last whole record; a text field without its NUL;
 //   - a score not finite or outside 0 to 100, a time taken not finite or
 //     negative (results); a password outside 1 to 9000000 and an ID
-//     registered twice (accounts); a correct option outside 1 to 4
-//     (questions);
+//     registered twice (accounts); a correct option outside 1 to 4, an
+//     empty option before a present one and a correct option naming an
+//     empty one (questions);
 //   - a header count outside 1 to 1000, minutes not finite or not above 0,
 //     a header superseded by a later one naming the same question file, and
 //     for the last header of each question file: the file missing, or its

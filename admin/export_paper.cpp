@@ -10,6 +10,7 @@
 #include "admin/output_sink.h"
 #include "admin/paper_list.h"
 #include "admin/tutor_login.h"
+#include "core/question_options.h"
 #include "records/data_files.h"
 #include "records/question_skeleton.h"
 
@@ -25,7 +26,8 @@ bool IsAuthor(PaperSkeleton& header, TutorSkeleton& tutor) {
 }
 
 // Reads the questions of `file`; false after the message when they cannot be
-// written out.
+// written out (a correct option out of range or naming an empty option, an
+// empty option before a present one).
 bool LoadQuestions(const std::string& file, std::vector<ImportedQuestion>* questions) {
   std::vector<QuestionSkeleton> records;
   const LoadResult load = LoadFile<QuestionSkeleton>(file, WhenMissing::kFail, SIZE_MAX, &records);
@@ -35,9 +37,10 @@ bool LoadQuestions(const std::string& file, std::vector<ImportedQuestion>* quest
   }
   for (size_t i = 0; i < records.size(); ++i) {
     const int answer = records[i].setQuestionAnswer();
-    if (answer < 1 || answer > 4) {
-      Complain(file + ": record " + std::to_string(i + 1) + ": correct option " + std::to_string(answer) +
-               " is outside 1 to 4");
+    std::string problem = OptionsProblem(records[i]);
+    if (answer < 1 || answer > 4) problem = "correct option " + std::to_string(answer) + " is outside 1 to 4";
+    if (!problem.empty()) {
+      Complain(file + ": record " + std::to_string(i + 1) + ": " + problem);
       return false;
     }
     questions->push_back(FromQuestionRecord(records[i]));

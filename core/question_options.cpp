@@ -42,3 +42,20 @@ std::string InvalidLetterMessage(const ShownOptions& shown) {
   }
   return "\n\tInvalid input, accepted letters are " + letters + ". Try again please.\n";
 }
+
+std::string OptionsProblem(QuestionSkeleton& question) {
+  for (int empty = 0; empty < kMaxOptions; ++empty) {
+    if (OptionPresent(question, empty)) continue;
+    for (int later = empty + 1; later < kMaxOptions; ++later) {
+      if (OptionPresent(question, later)) {
+        return std::string("option ") + static_cast<char>('A' + empty) + " is empty but option " +
+               static_cast<char>('A' + later) + " is not";
+      }
+    }
+  }
+  const int correct = question.setQuestionAnswer();
+  if (correct >= 1 && correct <= kMaxOptions && !OptionPresent(question, correct - 1)) {
+    return std::string("correct option ") + static_cast<char>('A' + correct - 1) + " is empty";
+  }
+  return "";
+}

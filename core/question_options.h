@@ -44,4 +44,11 @@ char ShownLetterOf(const ShownOptions& shown, int option);
 // please.\n" (for four options "A,B,C,D").
 std::string InvalidLetterMessage(const ShownOptions& shown);
 
+// Returns what is wrong with the options of a stored question, or "" when
+// nothing is: an empty option before a present one ("option B is empty but
+// option C is not"), or a correct option naming an empty one ("correct
+// option D is empty"). A correct option outside 1 to 4 is the caller's to
+// report.
+std::string OptionsProblem(QuestionSkeleton& question);
+
 #endif  // QUIZMORA_CORE_QUESTION_OPTIONS_H_

@@ -52,3 +52,22 @@ TEST(QuestionOptions, ShownLetterFollowsTheLayout) {
   EXPECT_EQ(OwnOptionOfTyped(shown, 'a'), 3);
   EXPECT_EQ(OwnOptionOfTyped(shown, 'C'), 0);
 }
+
+TEST(QuestionOptions, OptionsProblemNamesGapsAndAnEmptyKey) {
+  struct Case {
+    QuestionSkeleton question;
+    int correct;
+    std::string problem;
+  };
+  Case cases[] = {
+      {WithOptions("w", "x", "y", "z"), 4, ""},
+      {WithOptions("True", "False", "", ""), 2, ""},
+      {WithOptions("w", "", "y", ""), 1, "option B is empty but option C is not"},
+      {WithOptions("w", "x", "y", ""), 4, "correct option D is empty"},
+      {WithOptions("w", "x", "", ""), 7, ""},  // out of range: the caller's to say
+  };
+  for (Case& c : cases) {
+    c.question.getQuestionAnswer(c.correct);
+    EXPECT_EQ(OptionsProblem(c.question), c.problem);
+  }
+}
