@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "console/home.h"
+#include "home/home.h"
 #include "platform/platform.h"
 
 // The score board's count of listed candidates.

@@ -2,8 +2,8 @@
 
 #include <iostream>
 
-#include "accounts/account_lookup.h"
 #include "console/console_io.h"
+#include "core/accounts.h"
 #include "records/data_files.h"
 
 namespace {
@@ -19,9 +19,7 @@ bool logIn(const char* path, const char* id, const char* password, Record& accou
     return false;
   }
   if (search.records == 0) flushInput();
-  // Passwords are 1 to 9000000: text without digits (0) matches nothing,
-  // not even a damaged record that holds 0.
-  return search.found && typed >= 1 && account.setLogInPassword() == typed;
+  return search.found && PasswordMatches(account.setLogInPassword(), typed);
 }
 
 }  // namespace

@@ -2,20 +2,18 @@
 
 #include <iostream>
 
-#include "accounts/account_lookup.h"
 #include "console/console_io.h"
 #include "console/number_entry.h"
 #include "console/working_record.h"
+#include "core/accounts.h"
+#include "core/limits.h"
 #include "records/data_files.h"
 #include "records/store.h"
 
 namespace {
 
-// Every registration text keeps at most 99 characters.
-constexpr size_t kTextLimit = 100;
-
-// Passwords are whole numbers from 1 to this.
-constexpr int kHighestPassword = 9000000;
+// Every registration text keeps at most kMaxAccountTextBytes characters.
+constexpr size_t kTextLimit = kMaxAccountTextBytes + 1;
 
 // The texts in which the two registrations differ.
 struct FormTexts {

@@ -7,6 +7,7 @@
 #include "admin/admin_status.h"
 #include "admin/data_folder.h"
 #include "admin/result_rows.h"
+#include "core/limits.h"
 #include "core/question_options.h"
 #include "records/coding.h"
 #include "records/data_files.h"
@@ -29,13 +30,13 @@ class FileCheck {
       : name_(name), kind_(kind), layout_(*LayoutOf(kind)), headers_(headers), problems_(problems) {}
 
   void Run() {
-    uint64_t tail = 0;
-    const StoreStatus status = ScanRecordBytes(name_, layout_.size, &tail, [this](long record, const char* bytes) {
-      record_ = record;
-      CheckRecord(bytes);
-    });
-    if (!status.ok()) return Add(DescribeFailure(status, name_));
-    if (tail > 0) Add(std::to_string(tail) + " bytes after the last whole record");
+    const LoadResult scan =
+        ScanRecords(name_, layout_.size, WhenMissing::kFail, SIZE_MAX, [this](long record, const char* bytes) {
+          record_ = record;
+          CheckRecord(bytes);
+        });
+    if (!scan.status.ok()) return Add(DescribeFailure(scan.status, name_));
+    if (scan.tail > 0) Add(std::to_string(scan.tail) + " bytes after the last whole record");
   }
 
  private:
@@ -60,7 +61,8 @@ class FileCheck {
     static const FieldLayout& password = *FindField(CandidateLayout(), "logInPassword");
     static const FieldLayout& idField = *FindField(CandidateLayout(), "IDNumber");
     const int32_t value = DecodeFixed32(bytes + password.offset);
-    if (value < 1 || value > 9000000) AddAtRecord("password " + std::to_string(value) + " is outside 1 to 9000000");
+    if (value < 1 || value > kHighestPassword)
+      AddAtRecord("password " + std::to_string(value) + " is outside 1 to 9000000");
     const auto first = ids_.emplace(StoredText(bytes, idField), record_);
     if (!first.second) {
       AddAtRecord("ID \"" + ToUtf8(first.first->first) + "\" already registered in record " +
@@ -94,7 +96,8 @@ class FileCheck {
     static const FieldLayout& total = *FindField(PaperLayout(), "totalQuestions");
     static const FieldLayout& allowed = *FindField(PaperLayout(), "timeAllowed");
     const int32_t count = DecodeFixed32(bytes + total.offset);
-    if (count < 1 || count > 1000) AddAtRecord("question count " + std::to_string(count) + " is outside 1 to 1000");
+    if (count < 1 || count > kMaxPaperQuestions)
+      AddAtRecord("question count " + std::to_string(count) + " is outside 1 to 1000");
     const double minutes = DecodeDouble(bytes + allowed.offset);
     if (!std::isfinite(minutes) || minutes <= 0) AddAtRecord("minutes " + Shown(minutes) + " are not above 0");
     if (static_cast<size_t>(record_) > headers_.size()) return;  // appended since the headers were read

@@ -51,14 +51,15 @@ StoreStatus ReadLibraryHeaders(std::vector<LibraryHeader>* headers) {
   const FieldLayout& level = *FindField(layout, "paperLevel");
   const FieldLayout& author = *FindField(layout, "candiNames");
   std::map<std::string, long> last;
-  const StoreStatus status = ScanRecordBytes(SubjectFile, layout.size, nullptr, [&](long record, const char* bytes) {
-    LibraryHeader header;
-    header.record = record;
-    header.questionFile = QuestionFileName(StoredText(bytes, subject).c_str(), StoredText(bytes, level).c_str(),
-                                           StoredText(bytes, author).c_str());
-    last[header.questionFile] = header.record;
-    headers->push_back(header);
-  });
+  const StoreStatus status =
+      ScanRecords(SubjectFile, layout.size, WhenMissing::kFail, SIZE_MAX, [&](long record, const char* bytes) {
+        LibraryHeader header;
+        header.record = record;
+        header.questionFile = QuestionFileName(StoredText(bytes, subject).c_str(), StoredText(bytes, level).c_str(),
+                                               StoredText(bytes, author).c_str());
+        last[header.questionFile] = header.record;
+        headers->push_back(header);
+      }).status;
   for (LibraryHeader& header : *headers) header.lastOfFile = last[header.questionFile];
   // A missing library is one without headers.
   return status.openFailed() && status.error == ENOENT ? StoreStatus{} : status;

@@ -37,27 +37,29 @@ bool Dropped(const std::vector<LibraryHeader>& headers, DataKind kind, long reco
 
 StoreStatus Plan(FilePlan* plan, const std::vector<LibraryHeader>& headers) {
   const RecordLayout& layout = *LayoutOf(plan->kind);
-  const StoreStatus status = ScanRecordBytes(plan->name, layout.size, &plan->tail, [&](long record, const char* bytes) {
-    const std::string at = plan->name + ": record " + std::to_string(record) + ": ";
-    if (Dropped(headers, plan->kind, record)) {
-      plan->changes.push_back(at + "dropped, superseded by record " +
-                              std::to_string(headers[static_cast<size_t>(record - 1)].lastOfFile));
-      plan->rewrite = true;
-      return;
-    }
-    for (const FieldLayout& field : layout.fields) {
-      if (field.kind != FieldKind::kText || TextTerminated(bytes, field)) continue;
-      plan->changes.push_back(at + "terminated text field " + field.name);
-      plan->rewrite = true;
-    }
-  });
+  const LoadResult scan =
+      ScanRecords(plan->name, layout.size, WhenMissing::kFail, SIZE_MAX, [&](long record, const char* bytes) {
+        const std::string at = plan->name + ": record " + std::to_string(record) + ": ";
+        if (Dropped(headers, plan->kind, record)) {
+          plan->changes.push_back(at + "dropped, superseded by record " +
+                                  std::to_string(headers[static_cast<size_t>(record - 1)].lastOfFile));
+          plan->rewrite = true;
+          return;
+        }
+        for (const FieldLayout& field : layout.fields) {
+          if (field.kind != FieldKind::kText || TextTerminated(bytes, field)) continue;
+          plan->changes.push_back(at + "terminated text field " + field.name);
+          plan->rewrite = true;
+        }
+      });
+  plan->tail = scan.tail;
   // The tail is cut first, so it is said first.
   if (plan->tail > 0) {
     const std::string cut = plan->name + ": cut " + std::to_string(plan->tail) +
                             " bytes after the last whole record into " + PartialTailName(plan->name);
     plan->changes.insert(plan->changes.begin(), cut);
   }
-  return status;
+  return scan.status;
 }
 
 // The new content of a planned file, written a piece at a time: its whole
@@ -69,18 +71,19 @@ StoreStatus Rewrite(const FilePlan& plan, const std::vector<LibraryHeader>& head
   if (!status.ok()) return status;
   std::string piece;
   StoreStatus written;
-  const StoreStatus read = ScanRecordBytes(plan.name, layout.size, nullptr, [&](long record, const char* bytes) {
-    if (Dropped(headers, plan.kind, record)) return;
-    std::string mended(bytes, layout.size);
-    for (const FieldLayout& field : layout.fields) {
-      if (field.kind == FieldKind::kText) mended[field.offset + field.width - 1] = '\0';
-    }
-    piece += mended;
-    if (piece.size() >= (1u << 16) && written.ok()) {
-      written = replacement.Write(piece);
-      piece.clear();
-    }
-  });
+  const StoreStatus read =
+      ScanRecords(plan.name, layout.size, WhenMissing::kFail, SIZE_MAX, [&](long record, const char* bytes) {
+        if (Dropped(headers, plan.kind, record)) return;
+        std::string mended(bytes, layout.size);
+        for (const FieldLayout& field : layout.fields) {
+          if (field.kind == FieldKind::kText) mended[field.offset + field.width - 1] = '\0';
+        }
+        piece += mended;
+        if (piece.size() >= (1u << 16) && written.ok()) {
+          written = replacement.Write(piece);
+          piece.clear();
+        }
+      }).status;
   if (!read.ok()) return read;
   if (!written.ok()) return written;
   return replacement.Commit(piece);

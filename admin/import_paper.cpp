@@ -11,8 +11,10 @@
 #include "admin/paper_text.h"
 #include "admin/result_rows.h"
 #include "admin/tutor_login.h"
-#include "builder/paper_definition.h"
-#include "builder/paper_save.h"
+#include "console/calendar.h"
+#include "core/paper_header.h"
+#include "core/paper_time.h"
+#include "core/publication.h"
 #include "records/data_files.h"
 #include "records/whole_files.h"
 
@@ -56,15 +58,15 @@ bool ReadPaper(const AdminOptions& options, ImportedPaper* paper) {
 }  // namespace
 
 double MinutesFor(const std::string& time, int questions) {
-  if (time == "y" || time == "Y") return 2.0 * questions;
-  if (time == "n" || time == "N") return questions;
+  const double standard = time.size() == 1 ? StandardMinutes(time[0], questions) : 0;
+  if (standard > 0) return standard;
   if (time.empty() || time.size() > 6) return 0;
   long minutes = 0;
   for (char c : time) {
     if (c < '0' || c > '9') return 0;
     minutes = minutes * 10 + (c - '0');
   }
-  return minutes >= 1 && minutes <= 100000 ? static_cast<double>(minutes) : 0;
+  return MinutesAllowed(minutes) ? static_cast<double>(minutes) : 0;
 }
 
 int RunImportPaper(const AdminOptions& options) {
@@ -78,7 +80,7 @@ int RunImportPaper(const AdminOptions& options) {
   const int count = static_cast<int>(paper.questions.size());
   const double minutes = MinutesFor(options.time, count);
   PaperSkeleton header;
-  fillPaperHeader(header, tutor, options.subject.c_str(), count, minutes);
+  FillPaperHeader(header, tutor, options.subject.c_str(), count, minutes, dateOfToday());
   const std::string questionFile =
       QuestionFileName(options.subject.c_str(), tutor.setCandiLevel(), tutor.setCandiNames());
   const std::string summary =
@@ -87,7 +89,7 @@ int RunImportPaper(const AdminOptions& options) {
     std::cout << "would publish " << summary << " (dry run: nothing written)\n";
     return kExitDone;
   }
-  const PublishResult published = publishPaper(ToQuestionRecords(paper.questions), header, questionFile);
+  const PublishResult published = PublishQuestionPaper(ToQuestionRecords(paper.questions), header, questionFile);
   if (!published.questions.ok()) {
     Complain(DescribeFailure(published.questions, questionFile));
     return kExitFailed;

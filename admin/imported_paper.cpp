@@ -31,9 +31,9 @@ void CheckImportedPaper(ImportedPaper* paper) {
   if (paper->questions.empty() && paper->problems.empty()) {
     paper->problems.push_back({1, "no questions found"});
   }
-  if (paper->questions.size() > kMaxPaperQuestions) {
-    paper->problems.push_back(
-        {paper->questions[kMaxPaperQuestions].line, "question 1001: a paper holds at most 1000 questions"});
+  const size_t most = static_cast<size_t>(kMaxPaperQuestions);
+  if (paper->questions.size() > most) {
+    paper->problems.push_back({paper->questions[most].line, "question 1001: a paper holds at most 1000 questions"});
   }
   std::stable_sort(paper->problems.begin(), paper->problems.end(),
                    [](const ImportProblem& a, const ImportProblem& b) { return a.line < b.line; });

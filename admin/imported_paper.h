@@ -5,14 +5,12 @@
 #include <vector>
 
 #include "admin/paper_text.h"
+#include "core/limits.h"
 #include "core/question_options.h"
 #include "records/question_skeleton.h"
 
 // The neutral form of a paper between a text format and the question
 // records: what the Aiken and GIFT readers produce and their writers take.
-
-// Most questions a paper may have, as typed entry allows.
-constexpr size_t kMaxPaperQuestions = 1000;
 
 // Fewest options a question may have (a true/false question has two).
 constexpr int kFewestOptions = 2;

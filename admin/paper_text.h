@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "core/limits.h"
+
 // The text rules shared by every paper format the tool reads: how a file is
 // cut into lines, which bytes are acceptable, and how long a text may be.
 
-// The longest texts typed entry keeps, in bytes: a stored text never needs
-// cutting, so an import refuses longer ones instead.
-constexpr size_t kMaxSubjectBytes = 99;
-constexpr size_t kMaxQuestionBytes = 399;
-constexpr size_t kMaxOptionBytes = 299;
+// The longest texts typed entry keeps (kMaxSubjectBytes and the others of
+// core/limits.h): a stored text never needs cutting, so an import refuses
+// longer ones instead.
 
 // Something wrong with an imported file, at `line` (counted from 1).
 struct ImportProblem {

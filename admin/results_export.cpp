@@ -2,10 +2,10 @@
 
 #include <cerrno>
 
-#include "accounts/account_lookup.h"
 #include "admin/admin_status.h"
 #include "admin/output_sink.h"
 #include "admin/result_rows.h"
+#include "core/accounts.h"
 #include "records/candidate_skeleton.h"
 #include "records/data_files.h"
 #include "records/whole_files.h"
@@ -26,7 +26,8 @@ int RunExportResults(const AdminOptions& options) {
     const ResultRow row = RowFromRecord(number, bytes);
     out.Write(json ? JsonLine(row) : CsvRow(row));
   };
-  const StoreStatus read = ScanRecordBytes(CandiDatefilex, kCandidateRecordSize, nullptr, write);
+  const StoreStatus read =
+      ScanRecords(CandiDatefilex, kCandidateRecordSize, WhenMissing::kFail, SIZE_MAX, write).status;
   if (!read.ok() && read.error != ENOENT) {
     // A file replaced by -o keeps its old content: the new one is not whole.
     Complain(DescribeFailure(read, CandiDatefilex));

@@ -4,9 +4,10 @@
 #include <cstdio>
 #include <iostream>
 
-#include "accounts/account_lookup.h"
 #include "admin/admin_status.h"
 #include "admin/paper_text.h"
+#include "core/accounts.h"
+#include "core/limits.h"
 #include "platform/platform.h"
 #include "records/data_files.h"
 #include "records/store.h"
@@ -42,7 +43,7 @@ int PasswordValue(const std::string& text) {
     if (c < '0' || c > '9') return 0;
     value = value * 10 + (c - '0');
   }
-  return value <= 9000000 ? value : 0;
+  return value <= kHighestPassword ? value : 0;
 }
 
 }  // namespace
@@ -51,21 +52,15 @@ int LogInTutor(const std::string& id, bool fromStdin, TutorSkeleton* tutor) {
   std::string password;
   const int read = ReadPassword(id, fromStdin, &password);
   if (read != kExitDone) return read;
-  bool found = false;
-  const LoadResult scan =
-      ScanFile<TutorSkeleton>(accountRegFileTutor, WhenMissing::kFail, SIZE_MAX, [&](TutorSkeleton& account) {
-        found = account.setIDNumber() == id;
-        if (found) *tutor = account;
-        return !found;
-      });
-  if (!scan.status.ok() && scan.status.error != ENOENT) {
-    Complain(DescribeFailure(scan.status, accountRegFileTutor));
+  // Nothing is written: a missing account file means no tutor is registered.
+  const AccountSearch search = FindAccount(accountRegFileTutor, id.c_str(), tutor, WhenMissing::kFail);
+  if (!search.status.ok() && search.status.error != ENOENT) {
+    Complain(DescribeFailure(search.status, accountRegFileTutor));
     return kExitFailed;
   }
   // The first account with the ID is the one login uses; a damaged stored
   // password outside 1 to 9000000 matches nothing.
-  const int value = PasswordValue(password);
-  if (!found || value == 0 || tutor->setLogInPassword() != value) {
+  if (!search.found || !PasswordMatches(tutor->setLogInPassword(), PasswordValue(password))) {
     Complain(kNotRecognised);
     return kExitFailed;
   }

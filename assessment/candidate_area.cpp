@@ -10,6 +10,7 @@
 #include "console/calendar.h"
 #include "console/console_io.h"
 #include "console/product.h"
+#include "core/limits.h"
 
 namespace {
 
@@ -80,12 +81,16 @@ LoggedOutNext loggedOutPaperList() {
   }
 }
 
-// Reads one non-empty line into `buf` (limit 100), asking with `prompt`.
+// The login texts keep at most kMaxAccountTextBytes characters.
+constexpr size_t kLoginLimit = kMaxAccountTextBytes + 1;
+
+// Reads one non-empty line into `buf` (kLoginLimit bytes), asking with
+// `prompt`.
 void readLoginField(const char* prompt, char* buf) {
   do {
     flushInput();
     std::cout << prompt;
-    readLine(buf, 100);
+    readLine(buf, kLoginLimit);
   } while (buf[0] == '\0');
 }
 
@@ -95,8 +100,8 @@ void loginScreen(CandidateSkeleton& candidate) {
   clearScreen();
   std::cout << "\n\n\tLogin with your ID/Passport Number and Password to Continue..." << std::endl;
   flushInput();
-  char id[100];
-  char password[100];
+  char id[kLoginLimit];
+  char password[kLoginLimit];
   readLoginField("\n\tYour ID/Passport Number   : ", id);
   readLoginField("\n\tYour Password             : ", password);
   flushInput();

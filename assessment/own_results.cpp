@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "assessment/candidate_particulars.h"
+#include "console/candidate_particulars.h"
 #include "console/console_io.h"
 #include "console/product.h"
 #include "console/working_record.h"

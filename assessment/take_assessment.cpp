@@ -7,21 +7,18 @@
 #include "assessment/timed_assessment.h"
 #include "console/calendar.h"
 #include "console/console_io.h"
-#include "records/data_files.h"
-#include "records/store.h"
+#include "core/attempts.h"
 
 namespace {
 
-// Appends `bytes` to `path`; `openFailure` is the message when the file
-// cannot be opened. Returns true when the record is stored.
-bool appendResult(const char* path, const std::string& bytes, const char* openFailure) {
-  const StoreStatus status = AppendRecords(path, bytes, bytes.size());
-  if (status.ok()) return true;
+// Reports the failure of one file's append; `openFailure` is the message
+// when the file could not be opened.
+void reportSaveFailure(const StoreStatus& status, const char* openFailure) {
+  if (status.ok()) return;
   // A file that could not be opened was not written either, so the write
   // failure is reported after the open failure.
   if (status.openFailed()) std::cerr << openFailure << std::endl;
   std::cerr << "\n\tError encountered while saving your score to file." << std::endl;
-  return false;
 }
 
 void sayThankYou() {
@@ -46,15 +43,10 @@ char saveOrDropChoice() {
 }  // namespace
 
 bool saveAttempt(const CandidateSkeleton& candidate) {
-  CandidateSkeleton record = candidate;
-  const std::string resultFile = ResultFileName(record.setIDNumber(), record.setCandiNames());
-  const std::string bytes = EncodeRecord(record);
-  // Each file on its own: a failure on one never keeps the other unwritten.
-  const bool common =
-      appendResult(CandiDatefilex, bytes, "\n\n\t\tError while opening a file to write your score. Ooops!");
-  const bool own =
-      appendResult(resultFile.c_str(), bytes, "\n\n\tError while opening a file to write your score. Ooops!");
-  return common && own;
+  const AttemptSave saved = SaveAttemptRecords(candidate);
+  reportSaveFailure(saved.common, "\n\n\t\tError while opening a file to write your score. Ooops!");
+  reportSaveFailure(saved.own, "\n\n\tError while opening a file to write your score. Ooops!");
+  return saved.ok();
 }
 
 void takeAssessment(CandidateSkeleton& candidate) {

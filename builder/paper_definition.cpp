@@ -3,10 +3,11 @@
 #include <iostream>
 #include <string>
 
-#include "console/calendar.h"
 #include "console/console_io.h"
 #include "console/number_entry.h"
 #include "console/working_record.h"
+#include "core/limits.h"
+#include "core/paper_time.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ double enterMinutes() {
       "\n\tTotal minutes required : ",
       text,
       sizeof text,
-      100000,
+      kMaxPaperMinutes,
       nullptr,
       "\nNegatives are not allowed. Only Positive integers are allowed. \n\t",
       "\nThe character/number you have entered is out of range. The range is between 1 and 100000.\n\t",
@@ -36,7 +37,7 @@ double enterMinutes() {
 void enterSubject(TutorSkeleton& tutor, PaperSkeleton& paper) {
   flushInput();
   std::cout << "\n\tFollow these steps to set your objective quetsion paper.\n" << std::endl;
-  readNonEmptyLine("\nSubject Name         : ", abcdData.paperSubject, 100);
+  readNonEmptyLine("\nSubject Name         : ", abcdData.paperSubject, kMaxSubjectBytes + 1);
   tutor.getsubjectName(abcdData.paperSubject);
   paper.getsubjectName(abcdData.paperSubject);
 }
@@ -47,7 +48,7 @@ int enterQuestionTotal() {
       "\n\tTotal Questions     : ",
       text,
       sizeof text,
-      1000,
+      kMaxPaperQuestions,
       nullptr,
       "\n  Negatives and blank spaces are not allowed. Only Positive integers are allowed. \n\t",
       "\n  The character/number you have entered is out of range. The range is between 1 and 1000.\n",
@@ -82,20 +83,5 @@ char definePaperTime() {
 double allowedMinutes(char choice, int total) {
   if (choice == 'D' || choice == 'd') return enterMinutes();
   flushInput();
-  return (choice == 'Y' || choice == 'y') ? 2.0 * total : total;
-}
-
-void fillPaperHeader(PaperSkeleton& paper, TutorSkeleton& tutor, const char* subject, int total, double minutes) {
-  paper.getTimeAllowed(minutes);
-  paper.getTotalQuestion(total);
-  paper.getsubjectName(subject);
-  paper.getCandiNames(tutor.setCandiNames());
-  // A header keeps 49 characters of the level; the question file name is
-  // composed with the same cut, so both sides name the same file.
-  paper.get_PaperLevel(tutor.setCandiLevel());
-  paper.get_Deparment(tutor.set_Department());
-  paper.get_Institution(tutor.set_Institution());
-  paper.getEmail(tutor.setEmail());
-  paper.getContact(tutor.setContact());
-  paper.getDateAttempted(dateOfToday());
+  return StandardMinutes(choice, total);
 }

@@ -23,9 +23,4 @@ char definePaperTime();
 // as the tutor types, 1 to 100000.
 double allowedMinutes(char choice, int total);
 
-// Stores in `paper` the fields a new paper's header carries: its subject,
-// size, allowance and date, and the author's details from `tutor`. Other
-// fields are left as they are.
-void fillPaperHeader(PaperSkeleton& paper, TutorSkeleton& tutor, const char* subject, int total, double minutes);
-
 #endif  // QUIZMORA_BUILDER_PAPER_DEFINITION_H_

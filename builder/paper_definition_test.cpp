@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <string>
 
 #include "builder/builder_test_support.h"
-#include "console/calendar.h"
 #include "console/working_record.h"
-#include "records/data_files.h"
 #include "tests/console_capture.h"
 
 using namespace builder_test;
@@ -106,50 +103,4 @@ TEST(PaperDefinition, TypedMinutesPauseAfterEachMessage) {
 TEST(PaperDefinition, TypedMinutesKeepFourCharacters) {
   ConsoleCapture console("123456\n");
   EXPECT_EQ(allowedMinutes('d', 10), 1234.0);
-}
-
-TEST(PaperDefinition, HeaderCarriesTheListedFieldsOnly) {
-  std::tm day{};
-  day.tm_year = 126;
-  day.tm_mon = 11;
-  day.tm_mday = 7;
-  day.tm_wday = 1;
-  setLocalTimeForTesting(&day);
-
-  TutorSkeleton tutor;
-  tutor.getCandiNames("Jane Doe");
-  const std::string level = "Form 2 " + std::string(60, 'L');  // longer than a header keeps
-  tutor.getCandiLevel(level.c_str());
-  tutor.get_Deparment("Sciences");
-  tutor.get_Institution("Hill School");
-  tutor.getEmail("jane@example.org");
-  tutor.getContact("0123");
-  tutor.getIDNumber("ID77");
-  tutor.getLogInPassword(4242);
-  tutor.getcandiCountry("Kenya");
-  PaperSkeleton paper;
-  fillPaperHeader(paper, tutor, "Maths", 10, 20.0);
-  setLocalTimeForTesting(nullptr);
-
-  char bytes[kPaperRecordSize];
-  paper.EncodeTo(bytes);
-  const std::string record(bytes, sizeof bytes);
-  EXPECT_EQ(fieldText(record, 672, 100), "Maths");
-  EXPECT_EQ(fieldText(record, 268, 100), "Jane Doe");
-  EXPECT_EQ(fieldText(record, 980, 50), level.substr(0, 49));
-  EXPECT_EQ(fieldText(record, 1130, 100), "Sciences");
-  EXPECT_EQ(fieldText(record, 1030, 100), "Hill School");
-  EXPECT_EQ(fieldText(record, 108, 100), "jane@example.org");
-  EXPECT_EQ(fieldText(record, 772, 100), "0123");
-  EXPECT_EQ(fieldText(record, 238, 30), "7/12/2026 | Monday");
-  EXPECT_EQ(paper.setTotalQuestions(), 10);
-  EXPECT_EQ(paper.setTimeAllowed(), 20.0);
-  // The account's own fields stay out of the header.
-  EXPECT_EQ(fieldText(record, 368, 100), "");
-  EXPECT_EQ(record.substr(468, 4), std::string(4, '\0'));
-  EXPECT_EQ(fieldText(record, 472, 100), "");
-  EXPECT_EQ(fieldText(record, 572, 100), "");
-  // The file name composed from the tutor matches the one from the header.
-  EXPECT_EQ(QuestionFileName("Maths", tutor.setCandiLevel(), tutor.setCandiNames()),
-            QuestionFileName(paper.setsubjectName(), paper.setPaperLevel(), paper.setCandiNames()));
 }

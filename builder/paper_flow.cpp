@@ -9,8 +9,10 @@
 #include "builder/practice_attempt.h"
 #include "builder/question_edit.h"
 #include "builder/question_entry.h"
+#include "console/calendar.h"
 #include "console/console_io.h"
 #include "console/working_record.h"
+#include "core/paper_header.h"
 #include "records/data_files.h"
 
 // Number of questions of the paper being set.
@@ -65,7 +67,7 @@ TutorDestination paperFlow(TutorSkeleton& currentTutor, PaperSkeleton& currentPa
 
   const double minutes = allowedMinutes(definePaperTime(), total);
   enteredQuestions = total;
-  fillPaperHeader(currentPaper, currentTutor, abcdData.paperSubject, enteredQuestions, minutes);
+  FillPaperHeader(currentPaper, currentTutor, abcdData.paperSubject, enteredQuestions, minutes, dateOfToday());
 
   // The table is sized for this paper: up to 1000 questions are held whole.
   std::vector<QuestionSkeleton> questions(static_cast<size_t>(enteredQuestions));

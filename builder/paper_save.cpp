@@ -3,20 +3,12 @@
 #include <iostream>
 
 #include "console/console_io.h"
-#include "records/data_files.h"
-#include "records/store.h"
+#include "core/publication.h"
 
 namespace {
 
 const char* const kOpenError = "\n\tError while opening a file to write Questions\n";
 const char* const kWriteError = "\n\tError while writting to file...\n";
-
-std::string questionBytes(const std::vector<QuestionSkeleton>& questions) {
-  std::string bytes;
-  bytes.reserve(questions.size() * QuestionSkeleton::kRecordSize);
-  for (const QuestionSkeleton& question : questions) bytes += EncodeRecord(question);
-  return bytes;
-}
 
 // Prints the messages of a publication that failed: the question file's,
 // or else the library's (an open failure is also reported as not written).
@@ -31,16 +23,9 @@ void reportFailure(const PublishResult& result) {
 
 }  // namespace
 
-PublishResult publishPaper(const std::vector<QuestionSkeleton>& questions, const PaperSkeleton& header,
-                           const std::string& questionFile) {
-  // The library stays locked across both steps, so two tutors publishing
-  // at once never interleave their question files and headers.
-  return PublishPaper(SubjectFile, questionFile, questionBytes(questions), EncodeRecord(header));
-}
-
 bool savePaper(const std::vector<QuestionSkeleton>& questions, const PaperSkeleton& header, const char* questionFile) {
   flushInput();
-  const PublishResult result = publishPaper(questions, header, questionFile);
+  const PublishResult result = PublishQuestionPaper(questions, header, questionFile);
   if (!result.ok()) {
     reportFailure(result);
     return false;

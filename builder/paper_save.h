@@ -6,15 +6,6 @@
 
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
-#include "records/store.h"
-
-// Publishes a new paper without a word on the screen: `questions`, in order,
-// become the whole content of the question file `questionFile`, and then
-// `header` is appended to the subject library, under the library's lock.
-// Returns the store's answer for each step. Typed papers and papers
-// imported by quizmora-admin both go through here, so their bytes agree.
-PublishResult publishPaper(const std::vector<QuestionSkeleton>& questions, const PaperSkeleton& header,
-                           const std::string& questionFile);
 
 // Publishes a new paper: `questions`, in order, become the whole content of
 // the question file `questionFile`, and then `header` is appended to the

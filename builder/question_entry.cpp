@@ -4,12 +4,13 @@
 
 #include "console/console_io.h"
 #include "console/working_record.h"
+#include "core/limits.h"
 
 namespace {
 
 // Read limits of the texts: they keep what a record field can hold.
-constexpr size_t kQuestionLimit = 400;
-constexpr size_t kOptionLimit = 300;
+constexpr size_t kQuestionLimit = kMaxQuestionBytes + 1;
+constexpr size_t kOptionLimit = kMaxOptionBytes + 1;
 
 // One option: its heading, then its text until one is typed.
 void enterOption(const char* heading, char* buffer) {

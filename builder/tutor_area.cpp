@@ -10,6 +10,7 @@
 #include "builder/tutor_menus.h"
 #include "console/console_io.h"
 #include "console/destinations.h"
+#include "core/limits.h"
 #include "scoreboard/score_board_menus.h"
 
 namespace {
@@ -18,8 +19,8 @@ namespace {
 // next. kHome leaves the area.
 enum class Screen { kLoggedOut, kRegistration, kLogin, kLoggedIn, kViewAllPapers, kHome };
 
-// The login texts keep at most 99 characters.
-constexpr size_t kLoginLimit = 100;
+// The login texts keep at most kMaxAccountTextBytes characters.
+constexpr size_t kLoginLimit = kMaxAccountTextBytes + 1;
 
 void showWelcome() {
   clearScreen();

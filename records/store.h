@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/platform.h"
@@ -52,13 +53,15 @@ enum class WhenMissing {
             // that exists but cannot be opened counts as just created
 };
 
-// The outcome of a load.
+// The outcome of a scan or a load.
 struct LoadResult {
-  StoreStatus status;
+  StoreStatus status;    // a read failure is kRead: never taken for the end
   bool created = false;  // the file was missing and has been created empty
   bool opened = false;   // the file was open for reading (false after a
                          // creation that still left it unreadable)
   size_t records = 0;    // whole records handed over
+  uint64_t tail = 0;     // after a scan to the end: the bytes after the last
+                         // whole record (a partial tail), 0 on a boundary
   // True when the file could be read (to its end or to the limit).
   bool readable() const { return status.ok() && opened; }
 };
@@ -96,25 +99,43 @@ class RecordReader {
   StoreStatus status_;
 };
 
-// Hands each whole record of `path` (decoded as Record, of its kRecordSize) to `visit` until the
-// data ends, `limit` records were handed over, or `visit` returns false.
-// Memory stays constant whatever the file's size.
-template <class Record, class Visit>
-LoadResult ScanFile(const std::string& path, WhenMissing missing, size_t limit, Visit visit) {
+// The one way a data file is read. Hands each whole record of `path`
+// (`record_size` bytes, undecoded, valid only during the call) with its
+// number from 1 to visit(number, bytes), in file order, until the data
+// ends, `limit` records were handed over, or `visit` returns false (a
+// `visit` that returns nothing sees every record up to the limit). Memory
+// stays constant whatever the file's size. The status tells a read error
+// (kRead) from the end of the file, which is never an error.
+template <class Visit>
+LoadResult ScanRecords(const std::string& path, size_t record_size, WhenMissing missing, size_t limit, Visit visit) {
   LoadResult result;
-  RecordReader reader(Record::kRecordSize);
+  RecordReader reader(record_size);
   result.status = reader.Open(path, missing, &result.created);
   result.opened = reader.is_open();
   if (!result.status.ok()) return result;
-  Record record;
   const char* bytes = nullptr;
   while (result.records < limit && reader.Next(&bytes)) {
-    record.DecodeFrom(bytes);
     ++result.records;
-    if (!visit(record)) break;
+    if constexpr (std::is_void_v<decltype(visit(result.records, bytes))>) {
+      visit(result.records, bytes);
+    } else if (!visit(result.records, bytes)) {
+      break;
+    }
   }
   result.status = reader.status();
+  result.tail = reader.leftover();
   return result;
+}
+
+// ScanRecords with each record decoded as Record (of its kRecordSize) and
+// handed to visit(record).
+template <class Record, class Visit>
+LoadResult ScanFile(const std::string& path, WhenMissing missing, size_t limit, Visit visit) {
+  Record record;
+  return ScanRecords(path, Record::kRecordSize, missing, limit, [&](size_t, const char* bytes) {
+    record.DecodeFrom(bytes);
+    return visit(record);
+  });
 }
 
 // Loads at most `capacity` whole records of `path` into *table (cleared

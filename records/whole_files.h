@@ -8,28 +8,8 @@
 #include "platform/platform.h"
 #include "records/store.h"
 
-// Whole-file work of the store, for the companion tool: data files scanned
-// raw, text files read whole, copies into a backup folder and the list of a
-// folder's files. Failures come back as StoreStatus values, as everywhere in
-// the store.
-
-// Hands each whole record of `path` (`record_size` bytes, undecoded, valid
-// only during the call) with its number from 1 to visit(number, bytes), in
-// file order, a buffer at a time. A missing file is an open failure
-// (ENOENT). *tail (when not null) receives the bytes after the last whole
-// record. For readers of damaged files, which must see the bytes as stored.
-template <class Visit>
-StoreStatus ScanRecordBytes(const std::string& path, size_t record_size, uint64_t* tail, Visit visit) {
-  RecordReader reader(record_size);
-  bool created = false;
-  StoreStatus status = reader.Open(path, WhenMissing::kFail, &created);
-  const char* bytes = nullptr;
-  long number = 0;
-  while (status.ok() && reader.Next(&bytes)) visit(++number, bytes);
-  if (status.ok()) status = reader.status();
-  if (tail) *tail = reader.leftover();
-  return status;
-}
+// Whole-file work of the store, for the companion tool: text files read whole, copies into a backup folder and the list
+// of a folder's files. Failures come back as StoreStatus values, as everywhere in the store.
 
 // Reads the whole of the file `path` into *bytes (for the text files the
 // tool imports; data files are read a record at a time).

@@ -1,5 +1,5 @@
-#ifndef QUIZMORA_CONSOLE_HOME_H_
-#define QUIZMORA_CONSOLE_HOME_H_
+#ifndef QUIZMORA_HOME_HOME_H_
+#define QUIZMORA_HOME_HOME_H_
 
 // Shows the home menu and returns the number typed (no range check).
 int menu();
@@ -13,4 +13,4 @@ void aboutScreen();
 // the score board's count, kept by main.
 [[noreturn]] void runHomeLoop(int& totalCandidates);
 
-#endif  // QUIZMORA_CONSOLE_HOME_H_
+#endif  // QUIZMORA_HOME_HOME_H_

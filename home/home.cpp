@@ -1,4 +1,4 @@
-#include "console/home.h"
+#include "home/home.h"
 
 #include <iostream>
 

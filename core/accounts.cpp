@@ -1,4 +1,4 @@
-#include "accounts/account_lookup.h"
+#include "core/accounts.h"
 
 #include <cstring>
 
@@ -9,6 +9,8 @@ bool AccountHasId(const char* bytes, const char* id) {
   const size_t length = strnlen(stored, field->width - 1);
   return std::strlen(id) == length && std::memcmp(stored, id, length) == 0;
 }
+
+bool PasswordMatches(int stored, int typed) { return typed >= 1 && stored == typed; }
 
 StoreStatus AppendNewAccount(const char* path, const std::string& bytes, const char* id, bool* duplicate) {
   const std::string wanted = id;

@@ -1,5 +1,5 @@
-#ifndef QUIZMORA_ASSESSMENT_CANDIDATE_PARTICULARS_H_
-#define QUIZMORA_ASSESSMENT_CANDIDATE_PARTICULARS_H_
+#ifndef QUIZMORA_CONSOLE_CANDIDATE_PARTICULARS_H_
+#define QUIZMORA_CONSOLE_CANDIDATE_PARTICULARS_H_
 
 #include <cstddef>
 
@@ -10,4 +10,4 @@
 // candidate's own results and the score board's detail view.
 void printCandidateParticulars(CandidateSkeleton& candidate, size_t attempts);
 
-#endif  // QUIZMORA_ASSESSMENT_CANDIDATE_PARTICULARS_H_
+#endif  // QUIZMORA_CONSOLE_CANDIDATE_PARTICULARS_H_

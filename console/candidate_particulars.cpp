@@ -1,4 +1,4 @@
-#include "assessment/candidate_particulars.h"
+#include "console/candidate_particulars.h"
 
 #include <iostream>
 

@@ -1,8 +1,10 @@
-#include "accounts/account_lookup.h"
+#include "core/accounts.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -77,10 +79,18 @@ TEST(AccountLookup, MissingFileIsCreatedEmpty) {
   EXPECT_EQ(dir.size("t"), 0);
 }
 
-TEST(AccountLookup, FileThatCanNeitherBeOpenedNorCreatedIsUnavailable) {
+TEST(AccountLookup, FileThatCanNeitherBeOpenedNorCreatedNorReadIsUnavailable) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
   // A link into a directory that does not exist defeats even root.
   ASSERT_EQ(::symlink("no/such/dir/t", "t"), 0);
   EXPECT_FALSE(FindAccount<TutorSkeleton>("t", "A12", nullptr).available);
+  // A directory opens but cannot be read: a read error, never "not found".
+  std::filesystem::create_directory("c");
+  const AccountSearch search = FindAccount<CandidateSkeleton>("c", "A12", nullptr);
+  EXPECT_FALSE(search.available);
+  EXPECT_EQ(search.status.failed, StoreStep::kRead);
+  // Without kCreate a missing file stays missing.
+  EXPECT_EQ(FindAccount<TutorSkeleton>("none", "A12", nullptr, WhenMissing::kFail).status.error, ENOENT);
+  EXPECT_FALSE(dir.exists("none"));
 }
