@@ -8,7 +8,9 @@ const char* const SubjectFile = "subjlib.abcdlib";
 const char* const accountRegFileTutor = "accDataTtor.abcdAcc";
 const char* const accountRegFileCandi = "accDataCdata.abcdAcc";
 const char* const CandiDatefilex = "candidate.abcddata";
+const char* const AnswersFile = "answers.abcdans";
 const char* const candidateExtension = ".abcdrpt";
+const char* const journalExtension = ".abcdlive";
 const char* const questionExtension = ".abcd";
 const char* const printableExtension = ".qzmrpt";
 
@@ -55,14 +57,23 @@ char* ComposeQuestionFile(const char* subject, const char* level, const char* au
   return Questionfile;
 }
 
-std::string ResultFileName(const char* id, const char* name) {
+namespace {
+
+// ID "_" name, then `extension`: the names of a candidate's own files.
+std::string CandidateFileName(const char* id, const char* name, const char* extension) {
   std::string file;
   AppendNamePart(file, id, kMaxFileNameLength);
   file += '_';
   AppendNamePart(file, name, kMaxFileNameLength);
-  file += candidateExtension;
+  file += extension;
   return FinishName(file, kMaxFileNameLength);
 }
+
+}  // namespace
+
+std::string ResultFileName(const char* id, const char* name) { return CandidateFileName(id, name, candidateExtension); }
+
+std::string JournalFileName(const char* id, const char* name) { return CandidateFileName(id, name, journalExtension); }
 
 void KeepInWorkingDirectory(char* name, size_t room) {
   if (room == 0) return;

@@ -8,7 +8,9 @@ extern const char* const SubjectFile;          // "subjlib.abcdlib": paper heade
 extern const char* const accountRegFileTutor;  // "accDataTtor.abcdAcc": tutor accounts
 extern const char* const accountRegFileCandi;  // "accDataCdata.abcdAcc": candidate accounts
 extern const char* const CandiDatefilex;       // "candidate.abcddata": every saved attempt
+extern const char* const AnswersFile;          // "answers.abcdans": the answer sheet of every saved attempt
 extern const char* const candidateExtension;   // ".abcdrpt": a candidate's own result file
+extern const char* const journalExtension;     // ".abcdlive": a candidate's running attempt
 extern const char* const questionExtension;    // ".abcd": a paper's question file
 extern const char* const printableExtension;   // ".qzmrpt": the printable results
 
@@ -34,6 +36,10 @@ char* ComposeQuestionFile(const char* subject, const char* level, const char* au
 // Returns ID "_" name ".abcdrpt", with the same replacements and the same
 // length cut.
 std::string ResultFileName(const char* id, const char* name);
+
+// Returns ID "_" name ".abcdlive", the journal of the candidate's running
+// attempt, by the rule of ResultFileName.
+std::string JournalFileName(const char* id, const char* name);
 
 // Replaces every '/' and '\\' of a typed file name by '_' in place, so the
 // file it names always lies in the working directory, and applies the

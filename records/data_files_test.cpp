@@ -16,6 +16,7 @@ TEST(DataFiles, SeparatorsNeverLeaveTheWorkingDirectory) {
   EXPECT_EQ(QuestionFileName("../etc", "a\\b", "x/y"), ".._etc_a_b_x_y.abcd");
   EXPECT_EQ(ResultFileName("A/12", "Ann Lee"), "A_12_Ann Lee.abcdrpt");
   EXPECT_EQ(ResultFileName("A12", "Ann Lee"), "A12_Ann Lee.abcdrpt");
+  EXPECT_EQ(JournalFileName("A/12", "Ann\\Lee"), "A_12_Ann_Lee.abcdlive");
 }
 
 TEST(DataFiles, LevelIsCutAsAPaperHeaderStoresIt) {
@@ -29,4 +30,5 @@ TEST(DataFiles, LongNamesAreCutTo255) {
   EXPECT_EQ(name.size(), 99u + 1 + 49 + 1 + 99 + 5);
   const std::string longer(300, 'y');
   EXPECT_EQ(ResultFileName(longer.c_str(), "n").size(), 255u);
+  EXPECT_EQ(JournalFileName(longer.c_str(), "n"), longer.substr(0, 255));
 }

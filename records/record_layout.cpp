@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "records/answer_sheet.h"
 #include "records/candidate_skeleton.h"
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
@@ -45,6 +46,11 @@ const RecordLayout& QuestionLayout() {
   return layout;
 }
 
+const RecordLayout& AnswerSheetLayout() {
+  static const RecordLayout layout{"answer sheet", kAnswerSheetRecordSize, LayoutsOf(AnswerSheet::Fields())};
+  return layout;
+}
+
 const FieldLayout* FindField(const RecordLayout& layout, const char* name) {
   for (const FieldLayout& field : layout.fields) {
     if (std::strcmp(field.name, name) == 0) return &field;
@@ -68,8 +74,12 @@ std::string RecordBytes(const RecordLayout& layout, const std::vector<FieldValue
     if (!field) std::abort();
     char* out = &bytes[field->offset];
     switch (field->kind) {
-      case FieldKind::kText: std::memcpy(out, value.text.data(), std::min(value.text.size(), field->width)); break;
+      case FieldKind::kText:
+      case FieldKind::kBytes: std::memcpy(out, value.text.data(), std::min(value.text.size(), field->width)); break;
       case FieldKind::kInt32: EncodeFixed32(out, static_cast<int32_t>(value.number)); break;
+      case FieldKind::kUint32: EncodeFixed32(out, static_cast<int32_t>(static_cast<uint32_t>(value.number))); break;
+      case FieldKind::kInt64: EncodeFixed64(out, static_cast<uint64_t>(static_cast<int64_t>(value.number))); break;
+      case FieldKind::kUint64: EncodeFixed64(out, static_cast<uint64_t>(value.number)); break;
       case FieldKind::kDouble: EncodeDouble(out, value.number); break;
     }
   }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,10 @@
 // decoding, the data checker and the test fixtures all read that table, so
 // a layout is written down once.
 
-enum class FieldKind { kText, kInt32, kDouble };
+// The kinds of field: a NUL-terminated text (at most width-1 bytes), signed
+// and unsigned little-endian integers, an IEEE-754 double, and raw bytes
+// stored as they are (no terminator, every byte may be used).
+enum class FieldKind { kText, kInt32, kUint32, kInt64, kUint64, kDouble, kBytes };
 
 // One field on disk: `width` bytes at `offset` of the record.
 struct FieldLayout {
@@ -30,11 +34,12 @@ struct RecordLayout {
   std::vector<FieldLayout> fields;
 };
 
-// The layouts of the four record types (980, 1230, 1242 and 3204 bytes).
+// The layouts of the record types (980, 1230, 1242, 3204 and 2570 bytes).
 const RecordLayout& CandidateLayout();
 const RecordLayout& TutorLayout();
 const RecordLayout& PaperLayout();
 const RecordLayout& QuestionLayout();
+const RecordLayout& AnswerSheetLayout();
 
 // Returns the field called `name` in `layout`, or nullptr.
 const FieldLayout* FindField(const RecordLayout& layout, const char* name);
@@ -56,7 +61,11 @@ void EncodeFields(const std::vector<FieldBinding<R>>& fields, const R& record, c
     switch (f.layout.kind) {
       case FieldKind::kText: EncodeText(out, static_cast<const char*>(field), f.layout.width); break;
       case FieldKind::kInt32: EncodeFixed32(out, *static_cast<const int32_t*>(field)); break;
+      case FieldKind::kUint32: EncodeFixed32(out, static_cast<int32_t>(*static_cast<const uint32_t*>(field))); break;
+      case FieldKind::kInt64: EncodeFixed64(out, static_cast<uint64_t>(*static_cast<const int64_t*>(field))); break;
+      case FieldKind::kUint64: EncodeFixed64(out, *static_cast<const uint64_t*>(field)); break;
       case FieldKind::kDouble: EncodeDouble(out, *static_cast<const double*>(field)); break;
+      case FieldKind::kBytes: std::memcpy(out, field, f.layout.width); break;
     }
   }
 }
@@ -70,7 +79,11 @@ void DecodeFields(const std::vector<FieldBinding<R>>& fields, const char* src, R
     switch (f.layout.kind) {
       case FieldKind::kText: DecodeText(static_cast<char*>(field), in, f.layout.width); break;
       case FieldKind::kInt32: *static_cast<int32_t*>(field) = DecodeFixed32(in); break;
+      case FieldKind::kUint32: *static_cast<uint32_t*>(field) = static_cast<uint32_t>(DecodeFixed32(in)); break;
+      case FieldKind::kInt64: *static_cast<int64_t*>(field) = static_cast<int64_t>(DecodeFixed64(in)); break;
+      case FieldKind::kUint64: *static_cast<uint64_t*>(field) = DecodeFixed64(in); break;
       case FieldKind::kDouble: *static_cast<double*>(field) = DecodeDouble(in); break;
+      case FieldKind::kBytes: std::memcpy(field, in, f.layout.width); break;
     }
   }
 }
@@ -92,8 +105,9 @@ std::string TextField(const char* record, const FieldLayout& field);
 // True when the text of `field` has a NUL within its width.
 bool TextTerminated(const char* record, const FieldLayout& field);
 
-// Returns a record of `layout` whose fields named in `texts` and `numbers`
-// hold those values and every other byte is zero. A name the layout does
+// Returns a record of `layout` whose fields named in `values` hold those
+// values (the text for a text or bytes field, the number for the others)
+// and every other byte is zero. A name the layout does
 // not have is a programming error (abort), so fixtures cannot drift.
 struct FieldValue {
   const char* name;

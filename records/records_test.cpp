@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 #include <string>
 
+#include "records/answer_sheet.h"
 #include "records/candidate_skeleton.h"
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
@@ -152,4 +154,79 @@ TEST(QuestionRecord, OptionLettersInEitherCase) {
   EXPECT_EQ(optionNumber('C'), 3);
   EXPECT_EQ(optionNumber('d'), 4);
   for (char other : std::string("Ee15 \n?")) EXPECT_EQ(optionNumber(other), 0) << other;
+}
+
+TEST(AnswerSheetRecord, LayoutByTheByte) {
+  AnswerSheet sheet;
+  sheet.started = 1796634307;  // 2026-12-07 09:05:07 UTC
+  sheet.allowed = 1200;
+  sheet.timeTaken = 75.5;
+  sheet.score = 50;
+  sheet.order = 0x0102030405060708ull;
+  sheet.edition = 0xcbf43926u;
+  sheet.questions = 4;
+  sheet.answered = 2;
+  sheet.ending = kSheetTimeUp;
+  sheet.saved = kSavedInResults | kSavedInOwnFile;
+  std::strcpy(sheet.id, "A12");
+  std::strcpy(sheet.name, "Ann Lee");
+  std::strcpy(sheet.subject, "Maths");
+  std::strcpy(sheet.level, "Form 2");
+  std::strcpy(sheet.author, "Jane Doe");
+  std::strcpy(sheet.date, "7/12/2026 | Monday");
+  std::strcpy(sheet.time, "9:5:7");
+  std::memcpy(sheet.answers, "B\0D", 3);
+  std::memcpy(sheet.key, "BCDA", 4);
+  sheet.answers[999] = 'A';  // every byte is the field's: no terminator
+
+  std::string bytes(kAnswerSheetRecordSize, 'x');
+  sheet.EncodeTo(&bytes[0]);
+  EXPECT_EQ(bytes.substr(0, 8), std::string("\xc3\x76\x16\x6b\0\0\0\0", 8));
+  EXPECT_EQ(bytes.substr(8, 8), std::string("\0\0\0\0\0\xc0\x92\x40", 8));
+  EXPECT_EQ(bytes.substr(16, 8), std::string("\0\0\0\0\0\xe0\x52\x40", 8));
+  EXPECT_EQ(bytes.substr(24, 8), std::string("\0\0\0\0\0\0\x49\x40", 8));
+  EXPECT_EQ(bytes.substr(32, 8), std::string("\x08\x07\x06\x05\x04\x03\x02\x01", 8));
+  EXPECT_EQ(bytes.substr(40, 20), std::string("\x26\x39\xf4\xcb\x04\0\0\0\x02\0\0\0\x02\0\0\0\x03\0\0\0", 20));
+  EXPECT_EQ(textAt(bytes, 60, 100), "A12");
+  EXPECT_EQ(textAt(bytes, 160, 100), "Ann Lee");
+  EXPECT_EQ(textAt(bytes, 260, 100), "Maths");
+  EXPECT_EQ(textAt(bytes, 360, 50), "Form 2");
+  EXPECT_EQ(textAt(bytes, 410, 100), "Jane Doe");
+  EXPECT_EQ(textAt(bytes, 510, 30), "7/12/2026 | Monday");
+  EXPECT_EQ(textAt(bytes, 540, 30), "9:5:7");
+  EXPECT_EQ(bytes.substr(570, 4), std::string("B\0D\0", 4));
+  EXPECT_EQ(bytes[1569], 'A');
+  EXPECT_EQ(bytes.substr(1570, 5), std::string("BCDA\0", 5));
+  EXPECT_EQ(bytes.substr(1575), std::string(995, '\0'));
+
+  AnswerSheet back;
+  back.DecodeFrom(bytes.data());
+  std::string again(kAnswerSheetRecordSize, '\0');
+  back.EncodeTo(&again[0]);
+  EXPECT_EQ(again, bytes);
+  EXPECT_EQ(back.started, sheet.started);
+  EXPECT_EQ(back.edition, sheet.edition);
+  // The layout table says the same, for fixtures and the checker (the
+  // order aside: a fixture's numbers are doubles).
+  const std::string answers = std::string("B\0D", 3) + std::string(996, '\0') + "A";
+  std::string fixture = RecordBytes(AnswerSheetLayout(), {{"started", "", 1796634307.0},
+                                                          {"allowed", "", 1200},
+                                                          {"timeTaken", "", 75.5},
+                                                          {"score", "", 50},
+                                                          {"edition", "", 3421780262.0},
+                                                          {"questions", "", 4},
+                                                          {"answered", "", 2},
+                                                          {"ending", "", 2},
+                                                          {"saved", "", 3},
+                                                          {"id", "A12", 0},
+                                                          {"name", "Ann Lee", 0},
+                                                          {"subject", "Maths", 0},
+                                                          {"level", "Form 2", 0},
+                                                          {"author", "Jane Doe", 0},
+                                                          {"date", "7/12/2026 | Monday", 0},
+                                                          {"time", "9:5:7", 0},
+                                                          {"answers", answers, 0},
+                                                          {"key", "BCDA", 0}});
+  fixture.replace(32, 8, bytes.substr(32, 8));
+  EXPECT_EQ(fixture, bytes);
 }

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <utility>
 
+#include "records/answer_sheet.h"
 #include "records/candidate_skeleton.h"
 #include "records/coding.h"
 #include "records/data_files.h"
@@ -38,6 +39,7 @@ const RecordLayout& layoutOfSize(long size) {
   if (size == static_cast<long>(kQuestionRecordSize)) return QuestionLayout();
   if (size == static_cast<long>(kPaperRecordSize)) return PaperLayout();
   if (size == static_cast<long>(kTutorRecordSize)) return TutorLayout();
+  if (size == static_cast<long>(kAnswerSheetRecordSize)) return AnswerSheetLayout();
   return CandidateLayout();
 }
 
@@ -142,6 +144,7 @@ long recordSizeOf(const std::string& name) {
   if (name == SubjectFile) return kPaperRecordSize;
   if (name == accountRegFileTutor) return kTutorRecordSize;
   if (name == accountRegFileCandi || name == CandiDatefilex) return kCandidateRecordSize;
+  if (name == AnswersFile || endsWith(name, journalExtension)) return kAnswerSheetRecordSize;
   if (endsWith(name, printableExtension)) return 0;
   if (endsWith(name, candidateExtension)) return kCandidateRecordSize;
   if (endsWith(name, questionExtension)) return kQuestionRecordSize;

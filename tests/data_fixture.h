@@ -32,7 +32,7 @@ void addResult(const ScratchDir& dir, const Person& candidate, const std::string
 long recordSizeOf(const std::string& name);
 
 // Returns the (offset, width) of every text field of a record of `size`
-// bytes (980, 1230, 1242 or 3204), in the order they lie on disk.
+// bytes (980, 1230, 1242, 3204 or 2570), in the order they lie on disk.
 std::vector<std::pair<int, int>> textFieldsOf(long size);
 
 // Returns a description of everything wrong with the data files in `dir`
