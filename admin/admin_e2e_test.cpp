@@ -237,7 +237,8 @@ TEST(AdminTool, ExportedPapersImportToIdenticalQuestionRecords) {
     const ProgramRun out = admin(
         dir, {"export-paper", "1", "--tutor", "T1", "--password-stdin", "--format", format, "-o", file}, "1234\n");
     ASSERT_EQ(out.status, 0) << out.err;
-    const ProgramRun in = importPaper(dir, file, "Again " + format);
+    const ProgramRun in = importPaper(dir, file, "Again " + format,
+                                      {"--shuffle-questions", format == "gift" ? "on" : "off", "--review", "on"});
     ASSERT_EQ(in.status, 0) << format << ": " << in.err << dir.read(file);
     EXPECT_EQ(dir.read("Again " + format + "_Form 2_Jane Doe.abcd"), original) << format;
   }
@@ -256,12 +257,42 @@ TEST(AdminTool, ExportedPapersImportToIdenticalQuestionRecords) {
   std::istringstream listing(papers.out);
   for (std::string line; std::getline(listing, line);) lines.push_back(line);
   ASSERT_EQ(lines.size(), 4u) << papers.out;
-  EXPECT_EQ(lines[0], "number\tsubject\tauthor\tlevel\tquestions\tminutes\tdate\tquestion_file\tfile");
-  EXPECT_EQ(lines[1], "1\tMixed\tJane Doe\tForm 2\t5\t10\t7/12/2026 | Monday\tMixed_Form 2_Jane Doe.abcd\twhole");
+  EXPECT_EQ(lines[0], "number\tsubject\tauthor\tlevel\tquestions\tminutes\tdate\tquestion_file\tfile\tsettings");
+  EXPECT_EQ(lines[1], "1\tMixed\tJane Doe\tForm 2\t5\t10\t7/12/2026 | Monday\tMixed_Form 2_Jane Doe.abcd\twhole\t-");
   // An imported paper carries today's date and the default minutes (y).
   EXPECT_EQ(lines[2].substr(0, 35), "2\tAgain aiken\tJane Doe\tForm 2\t5\t10\t");
   EXPECT_NE(lines[2].find(" | "), std::string::npos);
-  EXPECT_EQ(lines[3].substr(lines[3].size() - 8), "\tmissing");
+  EXPECT_EQ(lines[2].substr(lines[2].size() - 13), "\twhole\treview");
+  EXPECT_EQ(lines[3].substr(lines[3].size() - 33), "\tmissing\tshuffle-questions,review");
+}
+
+TEST(AdminTool, SettingsAreShownAndChangedByThePapersAuthorOnly) {
+  ScratchDir dir;
+  addTutorAccount(dir, kTutor);
+  addTutorAccount(dir, kOtherTutor);
+  addPaper(dir, kTutor, "Maths", sampleQuestions(2));
+  auto settings = [&dir](std::vector<std::string> more, const std::string& password = "1234\n") {
+    std::vector<std::string> args = {"settings", "1", "--tutor", password == "1234\n" ? "T1" : "T2",
+                                     "--password-stdin"};
+    args.insert(args.end(), more.begin(), more.end());
+    return admin(dir, args, password);
+  };
+  const std::string allOff = "shuffle-questions\toff\nshuffle-options\toff\nreview\toff\n";
+  EXPECT_EQ(settings({}).out, allOff);
+  EXPECT_FALSE(dir.exists(SettingsFile));
+
+  const ProgramRun changed = settings({"--shuffle-options", "on", "--review", "on"});
+  EXPECT_EQ(changed.status, 0) << changed.err;
+  EXPECT_EQ(changed.out, "");
+  EXPECT_EQ(settings({"--review", "off"}).status, 0);
+  EXPECT_EQ(dir.size(SettingsFile), 2 * 368);
+  EXPECT_EQ(settings({}).out, "shuffle-questions\toff\nshuffle-options\ton\nreview\toff\n");
+
+  const ProgramRun other = settings({"--review", "on"}, "999\n");
+  EXPECT_EQ(other.status, 1);
+  EXPECT_EQ(other.err, "quizmora-admin: paper 1 was set by another tutor: only its author may change its settings\n");
+  EXPECT_EQ(settings({"--review", "maybe"}).status, 2);
+  EXPECT_EQ(dir.size(SettingsFile), 2 * 368);
 }
 
 TEST(AdminTool, ExportedResultsReadBackWithEveryAwkwardText) {
@@ -341,6 +372,10 @@ void addEveryProblem(const ScratchDir& dir) {
              RecordBytes(QuestionLayout(), {{"optionA", "a", 0}, {"optionC", "c", 0}, {"answer", "", 3}}));
   dir.append("Old_Form 1_Nobody.abcd",
              RecordBytes(QuestionLayout(), {{"optionA", "a", 0}, {"optionB", "b", 0}, {"answer", "", 4}}));
+  dir.append(SettingsFile,
+             RecordBytes(SettingsLayout(), {{"questionFile", "Maths_Form 2_Jane Doe.abcd", 0}, {"flags", "", 7}}));
+  dir.append(SettingsFile, RecordBytes(SettingsLayout(), {{"questionFile", "Gone.abcd", 0}, {"flags", "", 9}}));
+  dir.append(SettingsFile, "ab");
   addResult(dir, kCandidate, "Maths", 50, 10);
   dir.append(CandiDatefilex, resultBytes("Ann Lee", "C1", std::nan(""), -1, "7/12/2026 | Monday", "9:5:7"));
   dir.append(CandiDatefilex, "xyz");
@@ -373,7 +408,11 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
                 "subjlib.abcdlib: record 5: question count 0 is outside 1 to 1000",
                 "subjlib.abcdlib: record 5: minutes 0 are not above 0",
                 "subjlib.abcdlib: record 5: question file \"Bio_Form 2_Jane Doe.abcd\" is missing",
-                "17 problems found",
+                "subjlib.abcdset: record 2: flags 9 hold bits other than shuffle questions (1), shuffle options (2) "
+                "and review (4)",
+                "subjlib.abcdset: record 2: no library header names the question file \"Gone.abcd\"",
+                "subjlib.abcdset: 2 bytes after the last whole record",
+                "20 problems found",
             }));
 
   const auto before = folderContent(dir);
@@ -382,6 +421,7 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   const std::vector<std::string> changes = {
       "accDataTtor.abcdAcc: record 4: terminated text field candiNames",
       "candidate.abcddata: cut 3 bytes after the last whole record into candidate.abcddata.partial",
+      "subjlib.abcdset: cut 2 bytes after the last whole record into subjlib.abcdset.partial",
       "subjlib.abcdlib: record 1: dropped, superseded by record 2",
   };
   EXPECT_EQ(linesOf(dry.out), changes);
@@ -391,7 +431,7 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   EXPECT_EQ(repair.status, 1) << repair.err;  // what needs a person is left
   const std::vector<std::string> out = linesOf(repair.out);
   for (const std::string& change : changes) EXPECT_NE(std::find(out.begin(), out.end(), change), out.end()) << change;
-  EXPECT_EQ(out.back(), "15 problems found");
+  EXPECT_EQ(out.back(), "18 problems found");
   EXPECT_EQ(dir.read("candidate.abcddata.partial"), "xyz");
   EXPECT_EQ(dir.size(SubjectFile), 4 * static_cast<long long>(kPaperRecordSize));
   // Every changed file was copied, as it was, into one new backup folder.
@@ -401,7 +441,7 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   }
   ASSERT_EQ(backup.rfind("quizmora-backup-", 0), 0u) << backup;
   EXPECT_EQ(backup.size(), std::string("quizmora-backup-20261209-051500").size());
-  for (const char* name : {accountRegFileTutor, CandiDatefilex, SubjectFile}) {
+  for (const char* name : {accountRegFileTutor, CandiDatefilex, SubjectFile, SettingsFile}) {
     EXPECT_EQ(dir.read(backup + "/" + name), before.at(name)) << name;
   }
   EXPECT_FALSE(dir.exists(backup + "/" + accountRegFileCandi));

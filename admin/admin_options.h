@@ -14,11 +14,16 @@ struct AdminOptions {
   std::string time = "y";  // --time y|n|MINUTES
   bool passwordStdin = false;
   bool dryRun = false;
-  long number = 0;        // export-paper NUMBER
+  long number = 0;        // export-paper and settings NUMBER
   std::string output;     // -o FILE ("" = standard output)
   std::string candidate;  // --candidate ID
   bool hasCandidate = false;
   bool bom = false;
+  // settings and import-paper: --shuffle-questions, --shuffle-options,
+  // --review, each "on", "off" or "" (not given: left as it is).
+  std::string shuffleQuestions;
+  std::string shuffleOptions;
+  std::string review;
 };
 
 #endif  // QUIZMORA_ADMIN_ADMIN_OPTIONS_H_

@@ -11,6 +11,7 @@
 #include "core/question_options.h"
 #include "records/coding.h"
 #include "records/data_files.h"
+#include "records/paper_settings.h"
 #include "records/question_skeleton.h"
 #include "records/whole_files.h"
 
@@ -52,6 +53,7 @@ class FileCheck {
       case DataKind::kResults: CheckResult(bytes); break;
       case DataKind::kLibrary: CheckHeader(bytes); break;
       case DataKind::kQuestions: CheckQuestion(bytes); break;
+      case DataKind::kSettings: CheckSettings(bytes); break;
       case DataKind::kPartial:
       case DataKind::kOther: break;
     }
@@ -92,6 +94,21 @@ class FileCheck {
     if (!options.empty()) AddAtRecord(options);
   }
 
+  void CheckSettings(const char* bytes) {
+    static const FieldLayout& flags = *FindField(SettingsLayout(), "flags");
+    static const FieldLayout& file = *FindField(SettingsLayout(), "questionFile");
+    const int32_t value = DecodeFixed32(bytes + flags.offset);
+    if (value & ~kKnownSettingsFlags) {
+      AddAtRecord("flags " + std::to_string(value) +
+                  " hold bits other than shuffle questions (1), shuffle options (2) and review (4)");
+    }
+    if (named_.empty()) named_ = NamedQuestionFiles(headers_);
+    const std::string questionFile = StoredText(bytes, file);
+    if (!named_.count(questionFile)) {
+      AddAtRecord("no library header names the question file \"" + ToUtf8(questionFile) + "\"");
+    }
+  }
+
   void CheckHeader(const char* bytes) {
     static const FieldLayout& total = *FindField(PaperLayout(), "totalQuestions");
     static const FieldLayout& allowed = *FindField(PaperLayout(), "timeAllowed");
@@ -129,6 +146,7 @@ class FileCheck {
   std::vector<std::string>* problems_;
   long record_ = 0;
   std::unordered_map<std::string, long> ids_;
+  std::set<std::string> named_;  // the question files the headers name, once needed
 };
 
 }  // namespace

@@ -19,6 +19,8 @@
 //     a header superseded by a later one naming the same question file, and
 //     for the last header of each question file: the file missing, or its
 //     count of whole records differing from the header's;
+//   - a settings record with bits other than the three settings', or naming
+//     a question file no header names;
 //   - a question file no header names; a ".partial" file left by the store.
 // A file that cannot be read is a problem too.
 std::vector<std::string> CheckDataFolder();

@@ -20,6 +20,7 @@ DataKind KindOf(const std::string& name, const std::set<std::string>& named) {
   if (name == accountRegFileCandi) return DataKind::kCandidateAccounts;
   if (name == SubjectFile) return DataKind::kLibrary;
   if (name == CandiDatefilex) return DataKind::kResults;
+  if (name == SettingsFile) return DataKind::kSettings;
   if (EndsWith(name, PartialTailName(""))) return DataKind::kPartial;
   if (named.count(name) || EndsWith(name, questionExtension)) return DataKind::kQuestions;
   if (EndsWith(name, candidateExtension)) return DataKind::kResults;
@@ -33,6 +34,7 @@ const RecordLayout* LayoutOf(DataKind kind) {
     case DataKind::kResults: return &CandidateLayout();
     case DataKind::kLibrary: return &PaperLayout();
     case DataKind::kQuestions: return &QuestionLayout();
+    case DataKind::kSettings: return &SettingsLayout();
     case DataKind::kPartial:
     case DataKind::kOther: break;
   }

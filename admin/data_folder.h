@@ -17,6 +17,7 @@ enum class DataKind {
   kLibrary,
   kResults,    // "candidate.abcddata" and every candidate's own result file
   kQuestions,  // a question file
+  kSettings,   // "subjlib.abcdset", the settings of papers
   kPartial,    // bytes the store cut from a data file
   kOther,      // not a data file
 };

@@ -1,6 +1,5 @@
 #include "admin/export_paper.h"
 
-#include <cstring>
 #include <vector>
 
 #include "admin/admin_status.h"
@@ -15,15 +14,6 @@
 #include "records/question_skeleton.h"
 
 namespace {
-
-// A header's author is the tutor whose name and level (cut as a header
-// keeps it) make its question file name: the one tutor who can replace it.
-bool IsAuthor(PaperSkeleton& header, TutorSkeleton& tutor) {
-  PaperSkeleton mine;
-  mine.get_PaperLevel(tutor.setCandiLevel());
-  return std::strcmp(header.setCandiNames(), tutor.setCandiNames()) == 0 &&
-         std::strcmp(header.setPaperLevel(), mine.setPaperLevel()) == 0;
-}
 
 // Reads the questions of `file`; false after the message when they cannot be
 // written out (a correct option out of range or naming an empty option, an
@@ -51,24 +41,9 @@ bool LoadQuestions(const std::string& file, std::vector<ImportedQuestion>* quest
 }  // namespace
 
 int RunExportPaper(const AdminOptions& options) {
-  TutorSkeleton tutor;
-  const int login = LogInTutor(options.tutor, options.passwordStdin, &tutor);
-  if (login != kExitDone) return login;
   PaperSkeleton header;
-  bool found = false;
-  const StoreStatus library = FindPaper(options.number, &header, &found);
-  if (!library.ok()) {
-    Complain(DescribeFailure(library, SubjectFile));
-    return kExitFailed;
-  }
-  if (!found || options.number < 1) {
-    Complain("no paper " + std::to_string(options.number) + " in the library (see: quizmora-admin papers)");
-    return kExitFailed;
-  }
-  if (!IsAuthor(header, tutor)) {
-    Complain("paper " + std::to_string(options.number) + " was set by another tutor: only its author may export it");
-    return kExitFailed;
-  }
+  const int found = FindOwnPaper(options, "export it", &header);
+  if (found != kExitDone) return found;
   std::vector<ImportedQuestion> questions;
   if (!LoadQuestions(QuestionFileOf(header), &questions)) return kExitFailed;
   OutputSink out;

@@ -21,18 +21,24 @@ int32_t FlagsOfSettings(const PaperSettings& settings) {
          (settings.review ? kReviewFlag : 0);
 }
 
-StoreStatus LoadPaperSettings(const std::string& questionFile, PaperSettings* settings) {
-  int32_t flags = 0;
+StoreStatus LoadEveryPaperSettings(std::map<std::string, PaperSettings>* byFile) {
+  byFile->clear();
   // The whole file is read: a later record replaces an earlier one.
   const LoadResult scan =
       ScanFile<SettingsRecord>(SettingsFile, WhenMissing::kFail, SIZE_MAX, [&](const SettingsRecord& record) {
-        if (questionFile == record.questionFile) flags = record.flags;
+        (*byFile)[record.questionFile] = SettingsOfFlags(record.flags);
         return true;
       });
-  *settings = SettingsOfFlags(flags);
   if (scan.status.openFailed() && scan.status.error == ENOENT) return StoreStatus{};
-  if (!scan.status.ok()) *settings = PaperSettings();
   return scan.status;
+}
+
+StoreStatus LoadPaperSettings(const std::string& questionFile, PaperSettings* settings) {
+  std::map<std::string, PaperSettings> byFile;
+  const StoreStatus status = LoadEveryPaperSettings(&byFile);
+  const auto found = byFile.find(questionFile);
+  *settings = status.ok() && found != byFile.end() ? found->second : PaperSettings();
+  return status;
 }
 
 StoreStatus SavePaperSettings(const std::string& questionFile, const PaperSettings& settings,

@@ -2,6 +2,7 @@
 #define QUIZMORA_CORE_PAPER_SETTINGS_H_
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "records/store.h"
@@ -27,6 +28,10 @@ int32_t FlagsOfSettings(const PaperSettings& settings);
 // into *settings: every setting off when the settings file is missing or no
 // record names the paper. A read failure is returned with every setting off.
 StoreStatus LoadPaperSettings(const std::string& questionFile, PaperSettings* settings);
+
+// Reads the settings of every paper a record names into *byFile, keyed by
+// question file name (cleared first; empty when the file is missing).
+StoreStatus LoadEveryPaperSettings(std::map<std::string, PaperSettings>* byFile);
 
 // Appends a record giving the paper of `questionFile` the settings
 // `settings`, set by the tutor `tutorId` at `whenSet` (seconds since 1970
