@@ -45,11 +45,20 @@ uint64_t NewOrderSeed(bool shuffleQuestions, bool shuffleOptions, uint64_t rando
   return flags == 0 ? 0 : (random & ~uint64_t{3}) | flags;
 }
 
+std::vector<int> QuestionOrder(uint64_t seed, size_t count) {
+  std::vector<int> shown;
+  for (size_t q = 0; q < count; ++q) shown.push_back(static_cast<int>(q));
+  OrderBits bits(seed);
+  if (seed & kShuffleQuestionsBit) Shuffle(&shown, &bits);
+  return shown;
+}
+
 AttemptOrder OrderOfAttempt(uint64_t seed, std::vector<QuestionSkeleton>& questions) {
   AttemptOrder order;
-  OrderBits bits(seed);
-  for (size_t q = 0; q < questions.size(); ++q) order.shown.push_back(static_cast<int>(q));
-  if (seed & kShuffleQuestionsBit) Shuffle(&order.shown, &bits);
+  order.shown = QuestionOrder(seed, questions.size());
+  // The options draw from a stream of their own, so the order of the
+  // questions never depends on their options.
+  OrderBits bits(~seed);
   for (QuestionSkeleton& question : questions) {
     ShownOptions shown = OptionsAsStored(question);
     if (seed & kShuffleOptionsBit) {

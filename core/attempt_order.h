@@ -22,10 +22,15 @@ constexpr uint64_t kShuffleOptionsBit = 2;
 // `random` with its two low bits saying what is shuffled.
 uint64_t NewOrderSeed(bool shuffleQuestions, bool shuffleOptions, uint64_t random);
 
+// Returns the order in which an attempt of seed `seed` shows `count`
+// questions: element i is the paper's own index (from 0) of the question
+// shown as number i + 1. It depends on nothing but the seed and the count.
+std::vector<int> QuestionOrder(uint64_t seed, size_t count);
+
 // One attempt's order of `Q` questions.
 struct AttemptOrder {
   // shown[i] is the paper's own index (from 0) of the question shown as
-  // number i + 1.
+  // number i + 1 (QuestionOrder).
   std::vector<int> shown;
   // options[q] lays out the options of the paper's own question q: only its
   // present options move, each keeping to the letters present options have.
