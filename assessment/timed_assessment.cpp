@@ -3,10 +3,13 @@
 #include <iostream>
 #include <vector>
 
+#include "assessment/attempt_review.h"
 #include "assessment/elapsed_clock.h"
 #include "console/console_io.h"
 #include "console/number_entry.h"
 #include "console/working_record.h"
+#include "core/attempt_order.h"
+#include "core/paper_settings.h"
 #include "core/question_options.h"
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
@@ -110,13 +113,16 @@ void readAnswer(const ShownOptions& shown) {
   }
 }
 
-// Asks the questions while time is left, checking the clock only before a
-// question is shown. Returns the number answered correctly and sets
-// `secondsUsed` to the real time since `start` when the loop ended.
-int askQuestions(std::vector<QuestionSkeleton>& questions, long long start, double allowance, double& secondsUsed) {
+// Asks the questions in the attempt's order while time is left, checking
+// the clock only before a question is shown. Keeps each answer (the own
+// option number) in `answers` under the question's own index. Returns the
+// number answered correctly and sets `secondsUsed` to the real time since
+// `start` when the loop ended.
+int askQuestions(std::vector<QuestionSkeleton>& questions, const AttemptOrder& order, long long start, double allowance,
+                 double& secondsUsed, std::vector<int>& answers) {
   int correct = 0;
   int onScreen = 0;
-  for (size_t index = 0; index < questions.size(); ++index) {
+  for (size_t position = 0; position < questions.size(); ++position) {
     const double elapsed = elapsedSecondsSince(start);
     const double remaining = allowance - elapsed;
     if (remaining < 0) {
@@ -130,13 +136,14 @@ int askQuestions(std::vector<QuestionSkeleton>& questions, long long start, doub
     std::cout << "\n\tTime reminder : " << remaining << " seconds remaining." << std::endl;
     if (onScreen == 3) {
       clearScreen();
-      std::cout << "\n\tContinuing from Question : " << index + 1 << " ";
+      std::cout << "\n\tContinuing from Question : " << position + 1 << " ";
       onScreen = 0;
     }
     ++onScreen;
-    const ShownOptions shown = OptionsAsStored(questions[index]);
-    showQuestion(questions[index], index + 1, shown);
-    readAnswer(shown);
+    const size_t index = static_cast<size_t>(order.shown[position]);
+    showQuestion(questions[index], position + 1, order.options[index]);
+    readAnswer(order.options[index]);
+    answers[index] = abcdData.answerNumber;
     if (abcdData.answerNumber == questions[index].setQuestionAnswer()) ++correct;
   }
   secondsUsed = elapsedSecondsSince(start);
@@ -185,13 +192,19 @@ double assessmentTemplate(CandidateSkeleton& candidate) {
   std::cout << "\n " << paper.setCandiNames() << " wishes you success \n\n";
   pauseScreen();
   clearScreen();
+  PaperSettings settings;
+  LoadPaperSettings(Questionfile, &settings);  // unreadable settings: the paper as it is
+  const AttemptOrder order =
+      OrderOfAttempt(DrawOrderSeed(settings.shuffleQuestions, settings.shuffleOptions), questions);
+  std::vector<int> answers(questions.size(), 0);
   const long long start = elapsedMilliseconds();
   time_UP = paper.setTimeAllowed() * 60.0;
 
-  const int correct = askQuestions(questions, start, time_UP, timeUsed);
+  const int correct = askQuestions(questions, order, start, time_UP, timeUsed, answers);
   // A paper without question records scores 0 rather than dividing by zero.
   const double score = questions.empty() ? 0.0 : static_cast<double>(correct) * 100.0 / questions.size();
   showResult(paper, score, timeUsed);
+  if (settings.review) showReview(questions, order, answers);
   candidate.getTimeTaken(timeUsed <= time_UP ? timeUsed : time_UP);
   return score;
 }

@@ -8,6 +8,7 @@
 #include "assessment/elapsed_clock.h"
 #include "assessment/paper_fixture.h"
 #include "console/working_record.h"
+#include "core/paper_settings.h"
 #include "records/data_files.h"
 #include "records/question_skeleton.h"
 #include "records/store.h"
@@ -310,6 +311,21 @@ TEST_F(TimedAssessment, EmptyOptionsAreNeitherShownNorAccepted) {
                                "\n\tInvalid input, accepted letters are A,B. Try again please.\n" + choice +
                                reminder("60") + "\n\t2. Pick one ?\n\tA. x\n\tB. y\n\tC. z\n" + choice +
                                "\n\tInvalid input, accepted letters are A,B,C. Try again please.\n" + choice),
+            std::string::npos)
+      << console.out();
+}
+
+TEST_F(TimedAssessment, ReviewFollowsTheResultOnlyWhenSet) {
+  PaperFacts p;
+  p.totalQuestions = 2;
+  library({p}, {2, 3});
+  PaperSettings review;
+  review.review = true;
+  ASSERT_TRUE(SavePaperSettings(questionFileOf(p), review, "T1", 0).ok());
+  ConsoleCapture console("1\n\nb\nd\n\n");
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 50.0);
+  EXPECT_NE(console.out().find(result(p, "1", "50", "0") + "\n\tYou answered 1 of 2 questions correctly.\n\n" +
+                               "\n\t2. Question 2 ?\n\tYour answer    : D. D 2\n\tCorrect answer : C. C 2\n" + kPause),
             std::string::npos)
       << console.out();
 }

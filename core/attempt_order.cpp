@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/platform.h"
+
 namespace {
 
 // SplitMix64: a small generator fixed here in full, so that an order never
@@ -43,6 +45,11 @@ void Shuffle(std::vector<T>* items, OrderBits* bits) {
 uint64_t NewOrderSeed(bool shuffleQuestions, bool shuffleOptions, uint64_t random) {
   const uint64_t flags = (shuffleQuestions ? kShuffleQuestionsBit : 0) | (shuffleOptions ? kShuffleOptionsBit : 0);
   return flags == 0 ? 0 : (random & ~uint64_t{3}) | flags;
+}
+
+uint64_t DrawOrderSeed(bool shuffleQuestions, bool shuffleOptions) {
+  if (!shuffleQuestions && !shuffleOptions) return 0;
+  return NewOrderSeed(shuffleQuestions, shuffleOptions, platform::SystemRandom64());
 }
 
 std::vector<int> QuestionOrder(uint64_t seed, size_t count) {

@@ -27,6 +27,10 @@ uint64_t NewOrderSeed(bool shuffleQuestions, bool shuffleOptions, uint64_t rando
 // shown as number i + 1. It depends on nothing but the seed and the count.
 std::vector<int> QuestionOrder(uint64_t seed, size_t count);
 
+// Returns the seed of a new attempt of a paper shuffled as said, its random
+// bits from the system's random source (0 when nothing is shuffled).
+uint64_t DrawOrderSeed(bool shuffleQuestions, bool shuffleOptions);
+
 // One attempt's order of `Q` questions.
 struct AttemptOrder {
   // shown[i] is the paper's own index (from 0) of the question shown as
