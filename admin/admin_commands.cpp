@@ -48,12 +48,11 @@ void SettingOptions(CLI::App& command, AdminOptions& options) {
       {"--shuffle-questions", &options.shuffleQuestions, "Show each attempt the questions in an order of its own"},
       {"--shuffle-options", &options.shuffleOptions,
        "Show each attempt every question's options in an order of its own"},
-      {"--review", &options.review, "After the result, show the candidate every question answered wrongly"},
+      {"--review", &options.review,
+       "After the result, show the candidate every question answered wrongly or not at all"},
   };
   for (const auto& setting : settings) {
-    command.add_option(setting.name, *setting.value, setting.help)
-        ->check(CLI::IsMember({"on", "off"}))
-        ->type_name("on|off");
+    command.add_option(setting.name, *setting.value, setting.help)->check(CLI::IsMember({"on", "off"}));
   }
 }
 
