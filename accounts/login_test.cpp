@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <sstream>
 #include <string>
 
 #include "records/data_files.h"
 #include "tests/console_capture.h"
-#include "tests/record_bytes.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
-
-namespace {}  // namespace
 
 TEST(Login, PasswordIsComparedAsItsLeadingNumber) {
   ScratchDir dir;

@@ -7,6 +7,7 @@
 
 #include "records/data_files.h"
 #include "records/record_layout.h"
+#include "records/tutor_skeleton.h"
 #include "tests/data_fixture.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
@@ -33,22 +34,22 @@ TEST(RegistrationE2E, ANewAccountCarriesNothingFromEarlierInThePass) {
 
   const std::string candidates = dir.read(accountRegFileCandi);
   ASSERT_EQ(candidates.size(), 2 * 980u);
-  EXPECT_EQ(candidates.substr(980), RecordBytes(CandidateLayout(), {{"candiNames", "Bo Kim", 0},
-                                                                    {"IDNumber", "C2", 0},
-                                                                    {"candiCountry", "Peru", 0},
-                                                                    {"contact", "555", 0},
-                                                                    {"email", "bo@example.org", 0},
-                                                                    {"candiLevel", "Grade 8", 0},
-                                                                    {"logInPassword", "", 77}}));
+  EXPECT_EQ(candidates.substr(kCandidateRecordSize), RecordBytes(CandidateLayout(), {{"candiNames", "Bo Kim", 0},
+                                                                                     {"IDNumber", "C2", 0},
+                                                                                     {"candiCountry", "Peru", 0},
+                                                                                     {"contact", "555", 0},
+                                                                                     {"email", "bo@example.org", 0},
+                                                                                     {"candiLevel", "Grade 8", 0},
+                                                                                     {"logInPassword", "", 77}}));
   const std::string tutors = dir.read(accountRegFileTutor);
   ASSERT_EQ(tutors.size(), 2 * 1230u);
-  EXPECT_EQ(tutors.substr(1230), RecordBytes(TutorLayout(), {{"candiNames", "Al Roy", 0},
-                                                             {"IDNumber", "T2", 0},
-                                                             {"candiCountry", "Chile", 0},
-                                                             {"contact", "556", 0},
-                                                             {"email", "al@example.org", 0},
-                                                             {"institution", "Hill", 0},
-                                                             {"department", "Arts", 0},
-                                                             {"candiLevel", "Form 4", 0},
-                                                             {"logInPassword", "", 88}}));
+  EXPECT_EQ(tutors.substr(kTutorRecordSize), RecordBytes(TutorLayout(), {{"candiNames", "Al Roy", 0},
+                                                                         {"IDNumber", "T2", 0},
+                                                                         {"candiCountry", "Chile", 0},
+                                                                         {"contact", "556", 0},
+                                                                         {"email", "al@example.org", 0},
+                                                                         {"institution", "Hill", 0},
+                                                                         {"department", "Arts", 0},
+                                                                         {"candiLevel", "Form 4", 0},
+                                                                         {"logInPassword", "", 88}}));
 }

@@ -7,17 +7,15 @@
 #include <string>
 
 #include "records/data_files.h"
+#include "records/record_layout.h"
+#include "records/tutor_skeleton.h"
 #include "tests/console_capture.h"
-#include "tests/record_bytes.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 #include "tests/working_directory.h"
 
 namespace {
-
-const std::string kPause = "Press any key to continue . . . \n";
-
-// What clearScreen writes to this test's standard output.
-std::string cleared() { return ::isatty(STDOUT_FILENO) ? "\x1b[H\x1b[2J" : "\f"; }
 
 const char* const kTutorPrompts[] = {
     "\nYour Name                        : ", "\nYour ID/Passport Number          : ",
@@ -60,21 +58,15 @@ TEST(RegisterTutor, FormFillsTheRecordsAndAppendsOneAccount) {
   TutorSkeleton tutor;
   PaperSkeleton paper;
   ASSERT_TRUE(registerTutor(tutor, paper));
-  EXPECT_EQ(console.out(), tutorForm() + kTutorPassword + cleared() + kTutorSaved);
+  EXPECT_EQ(console.out(), tutorForm() + kTutorPassword + clear() + kTutorSaved);
   EXPECT_EQ(console.err(), "");
 
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 1230u);
-  EXPECT_EQ(textAt(bytes, 268, 100), "Jane Doe");
-  EXPECT_EQ(textAt(bytes, 368, 100), "A12");
-  EXPECT_EQ(bytes.substr(468, 4), std::string("\5\0\0\0", 4));
-  EXPECT_EQ(textAt(bytes, 472, 100), "Form 2");
-  EXPECT_EQ(textAt(bytes, 572, 100), "Kenya");
-  EXPECT_EQ(textAt(bytes, 108, 100), "jane@x.org");
-  EXPECT_EQ(textAt(bytes, 772, 100), "0700");
-  EXPECT_EQ(textAt(bytes, 1030, 100), "Hill School");
-  EXPECT_EQ(textAt(bytes, 1130, 100), "Sciences");
-  EXPECT_EQ(bytes.substr(980, 50), std::string(50, '\0'));  // the paper level is set with a paper
+  EXPECT_EQ(textsOf(bytes, kTutorFormFields), "Jane Doe|A12|Kenya|0700|jane@x.org|Hill School|Sciences|Form 2");
+  EXPECT_EQ(numberOf(bytes, "logInPassword"), 5);
+  const FieldLayout& level = *FindField(TutorLayout(), "paperLevel");  // set with a paper
+  EXPECT_EQ(bytes.substr(level.offset, level.width), std::string(level.width, '\0'));
 
   // The paper record already carries the author's details.
   EXPECT_STREQ(paper.setCandiNames(), "Jane Doe");
@@ -97,7 +89,7 @@ TEST(RegisterTutor, EnterAloneRepeatsAPromptAndLongTextIsCut) {
   const std::string name = kTutorPrompts[0], id = kTutorPrompts[1];
   std::string rest;
   for (size_t i = 2; i < 8; ++i) rest += kTutorPrompts[i];
-  EXPECT_EQ(console.out(), name + name + name + id + id + rest + kTutorPassword + cleared() + kTutorSaved);
+  EXPECT_EQ(console.out(), name + name + name + id + id + rest + kTutorPassword + clear() + kTutorSaved);
   EXPECT_EQ(std::string(tutor.setCandiNames()), std::string(99, 'n'));
 }
 
@@ -110,17 +102,17 @@ TEST(RegisterTutor, PasswordOutsideOneToNineMillionIsRefused) {
   ASSERT_TRUE(registerTutor(tutor, paper));
   const std::string range = kTutorPassword + kTutorRange + kPause;
   EXPECT_EQ(console.out(), tutorForm() + kTutorPassword + kTutorNegative + kPause + range + range + range + range +
-                               kTutorPassword + cleared() + kTutorSaved);
+                               kTutorPassword + clear() + kTutorSaved);
   EXPECT_EQ(tutor.setLogInPassword(), 9000000);
 }
 
 TEST(RegisterTutor, PasswordEdgesAndTrailingText) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
-  EXPECT_EQ(registerJane(dir, "1\n").substr(468, 4), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(numberOf(registerJane(dir, "1\n"), "logInPassword"), 1);
   ScratchDir other;
   WorkingDirectory cwd2(other);
-  EXPECT_EQ(registerJane(other, "42xyz\n").substr(468, 4), std::string("\x2a\0\0\0", 4));
+  EXPECT_EQ(numberOf(registerJane(other, "42xyz\n"), "logInPassword"), 42);
 }
 
 TEST(RegisterTutor, DuplicateIdIsAskedAgainCaseSensitively) {
@@ -134,10 +126,10 @@ TEST(RegisterTutor, DuplicateIdIsAskedAgainCaseSensitively) {
   std::string rest;
   for (size_t i = 2; i < 8; ++i) rest += kTutorPrompts[i];
   EXPECT_EQ(console.out(), std::string(kTutorPrompts[0]) + kTutorPrompts[1] + kTutorDuplicate + kPause +
-                               kTutorPrompts[1] + rest + kTutorPassword + cleared() + kTutorSaved);
+                               kTutorPrompts[1] + rest + kTutorPassword + clear() + kTutorSaved);
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 2460u);
-  EXPECT_EQ(textAt(bytes, 1230 + 368, 100), "a12");
+  EXPECT_EQ(textOf(bytes.substr(kTutorRecordSize), "IDNumber"), "a12");
 }
 
 TEST(RegisterTutor, UnavailableFileIsReportedAndNothingHangs) {
@@ -166,17 +158,13 @@ TEST(RegisterCandidate, FormAndMessagesOfTheCandidateSide) {
             "\n Your Contact              : \n Your Email                : \n Candidate Level           : " +
                 prompt + "\n Negatives are not allowed. Only Positive integers are allowed. \n\n" + kPause + prompt +
                 "\nThe character/number you have entered is out of range. The range is between 1 and 9000000.\n\t" +
-                kPause + prompt + cleared() +
+                kPause + prompt + clear() +
                 "\n\tYour information has been saved succesfully, now you can proceed to login page.\n\n");
   const std::string bytes = dir.read(accountRegFileCandi);
   ASSERT_EQ(bytes.size(), 980u);
-  EXPECT_EQ(textAt(bytes, 268, 100), "Ann Lee");
-  EXPECT_EQ(textAt(bytes, 368, 100), "A12");
-  EXPECT_EQ(bytes.substr(468, 4), std::string("\x4d\0\0\0", 4));
-  EXPECT_EQ(textAt(bytes, 472, 100), "Grade 9");
-  EXPECT_EQ(textAt(bytes, 572, 100), "Kenya");
-  EXPECT_EQ(textAt(bytes, 772, 100), "0711");
-  EXPECT_EQ(textAt(bytes, 108, 100), "ann@x.org");
+  EXPECT_EQ(textsOf(bytes, {"candiNames", "IDNumber", "candiCountry", "contact", "email", "candiLevel"}),
+            "Ann Lee|A12|Kenya|0711|ann@x.org|Grade 9");
+  EXPECT_EQ(numberOf(bytes, "logInPassword"), 77);
 }
 
 TEST(DuplicateChecks, NamespacesAreSeparateAndMessagesDiffer) {

@@ -6,6 +6,9 @@
 #include "CLI/CLI.hpp"
 #include "admin/admin_options.h"
 #include "admin/admin_status.h"
+#include "admin/analyse.h"
+#include "admin/answers_export.h"
+#include "admin/attempts_command.h"
 #include "admin/data_check.h"
 #include "admin/data_repair.h"
 #include "admin/export_paper.h"
@@ -13,6 +16,7 @@
 #include "admin/paper_list.h"
 #include "admin/paper_settings_command.h"
 #include "admin/results_export.h"
+#include "admin/results_report.h"
 
 // The build defines the version from the project's; a build without it
 // still names one.
@@ -101,21 +105,68 @@ void DeclareExportPaper(CLI::App& command, AdminOptions& options) {
       ->type_name("FILE");
 }
 
-void DeclareExportResults(CLI::App& command, AdminOptions& options) {
+// The options of both exports; `what` names their records in the help.
+void ExportOptions(CLI::App& command, AdminOptions& options, const std::string& what) {
   command.add_option("--format", options.format, "Output format (default: csv)")
       ->check(CLI::IsMember({"csv", "jsonl"}));
-  command.add_option("--candidate", options.candidate, "Only the results of the candidate with this ID")
+  command.add_option("--candidate", options.candidate, "Only the " + what + " of the candidate with this ID")
       ->type_name("ID")
       ->each([&options](const std::string&) { options.hasCandidate = true; });
+  command
+      .add_option("--subject", options.subject, "Only the " + what + " of papers of this subject (the whole subject)")
+      ->type_name("NAME")
+      ->each([&options](const std::string&) { options.hasSubject = true; });
   command.add_flag("--bom", options.bom, "Start the output with a UTF-8 byte-order mark");
   command.add_option("-o", options.output, "Write to FILE (replaced atomically) instead of standard output")
       ->type_name("FILE");
 }
 
+void DeclareExportResults(CLI::App& command, AdminOptions& options) { ExportOptions(command, options, "results"); }
+
+void DeclareExportAnswers(CLI::App& command, AdminOptions& options) { ExportOptions(command, options, "sheets"); }
+
+void DeclareAttempts(CLI::App& command, AdminOptions& options) {
+  command.add_flag("--finish", options.finish,
+                   "Save every attempt whose time is up and that no seat holds as a result, then remove its journal");
+  command.add_flag("--dry-run", options.dryRun, "With --finish: print what would be finished and write nothing");
+}
+
+void DeclareAnalyse(CLI::App& command, AdminOptions& options) {
+  command
+      .add_option("NUMBER", options.number,
+                  "Number of the paper, as `papers` lists it (default: every paper with answer sheets)")
+      ->type_name("NUMBER")
+      ->each([&options](const std::string&) { options.hasNumber = true; });
+  command
+      .add_option("--format", options.format,
+                  "Output format: text for a terminal (default), csv or json (one object an edition and line)")
+      ->check(CLI::IsMember({"text", "csv", "json"}));
+  command.add_option("-o", options.output, "Write to FILE (replaced atomically) instead of standard output")
+      ->type_name("FILE");
+}
+
+void DeclareReport(CLI::App& command, AdminOptions& options) {
+  command.add_option("-o", options.output, "The HTML file to write (replaced atomically)")
+      ->required()
+      ->type_name("FILE");
+  command
+      .add_option("NUMBER", options.numbers,
+                  "Numbers of the papers, as `papers` lists them (default: every paper with answer sheets)")
+      ->type_name("NUMBER");
+}
+
 void DeclareNothing(CLI::App&, AdminOptions&) {}
 
+// A positional's name already says what it takes; without this CLI11 would
+// print its type name after it as well ("FILE FILE REQUIRED").
+void ShowPositionalsOnce(CLI::App& command) {
+  for (CLI::Option* option : command.get_options([](CLI::Option* o) { return o->get_positional(); })) {
+    option->type_name("");
+  }
+}
+
 void DeclareRepair(CLI::App& command, AdminOptions& options) {
-  command.add_flag("--dry-run", options.dryRun, "Print the changes only");
+  command.add_flag("--dry-run", options.dryRun, "Write nothing; print what a repair would change");
 }
 
 const AdminCommand kCommands[] = {
@@ -125,6 +176,12 @@ const AdminCommand kCommands[] = {
     {"export-paper", "Write a paper as Aiken or GIFT text (its author only)", DeclareExportPaper, RunExportPaper},
     {"settings", "Show or change a paper's shuffling and review (its author only)", DeclareSettings, RunSettings},
     {"export-results", "Write every saved result as CSV or JSON Lines", DeclareExportResults, RunExportResults},
+    {"export-answers", "Write every saved answer sheet as CSV or JSON Lines", DeclareExportAnswers, RunExportAnswers},
+    {"attempts", "List the unfinished attempts; finish those whose time is up", DeclareAttempts, RunAttempts},
+    {"analyse", "Item analysis of a paper's answer sheets: facility, discrimination, choices, reliability",
+     DeclareAnalyse, RunAnalyse},
+    {"report", "Write an HTML page of how the class did on each paper, for a browser or for print", DeclareReport,
+     RunReport},
     {"check", "Report every problem of the data files", DeclareNothing, RunCheck},
     {"repair", "Mend partial records, unterminated texts and superseded headers, after a backup", DeclareRepair,
      RunRepair},
@@ -135,17 +192,21 @@ const AdminCommand kCommands[] = {
 int RunAdmin(int argc, char** argv) {
   AdminOptions options;
   CLI::App app{
-      "Companion tool of Quizmora: imports and exports papers and results, checks and repairs the data "
-      "files of a folder.",
+      "Companion tool of Quizmora: imports and exports papers and results, analyses answer sheets, checks "
+      "and repairs the data files of a folder.",
       "quizmora-admin"};
   app.set_version_flag("--version", "quizmora-admin " QUIZMORA_VERSION, "Print the version and exit");
-  app.add_option("-C", options.dir, "Work on the data folder DIR (default: the current directory)")->type_name("DIR");
+  app.add_option("-C", options.dir,
+                 "Work on the data folder DIR (default: the current directory); relative FILE and -o paths are "
+                 "then taken inside DIR, as with git -C")
+      ->type_name("DIR");
   app.require_subcommand(1);
   app.fallthrough();  // -C is taken after the command too
   const AdminCommand* chosen = nullptr;
   for (const AdminCommand& command : kCommands) {
     CLI::App* sub = app.add_subcommand(command.name, command.summary);
     command.declare(*sub, options);
+    ShowPositionalsOnce(*sub);
     sub->callback([&chosen, &command]() { chosen = &command; });
   }
   // A command word that names no command is said as such (CLI11 would only
@@ -172,6 +233,8 @@ int RunAdmin(int argc, char** argv) {
     Complain(std::string(e.what()) + " (see quizmora-admin --help)");
     return kExitUsage;
   }
+  // The one place paths are resolved: the tool works inside DIR, so every
+  // relative path a command is given (FILE, -o FILE) names a file there.
   if (!options.dir.empty()) {
     std::error_code error;
     std::filesystem::current_path(options.dir, error);

@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "records/answer_sheet.h"
 #include "records/candidate_skeleton.h"
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
@@ -30,10 +32,7 @@ const Person kOtherTutor{"Jon Roe", "T2", "Form 3", "999"};
 const Person kCandidate{"Ann Lee", "C1", "Grade 9", "4321"};
 
 ProgramRun admin(const ScratchDir& dir, const std::vector<std::string>& args, const std::string& input = "") {
-  RunSetup setup;
-  setup.program = QUIZMORA_ADMIN_BINARY;
-  setup.arguments = args;
-  return runProgram(dir, input, 60, setup);
+  return runAdmin(dir, args, input);
 }
 
 // True when every line of a run's standard error carries the tool's prefix.
@@ -43,6 +42,13 @@ bool allPrefixed(const std::string& err) {
     if (line.rfind("quizmora-admin: ", 0) != 0) return false;
   }
   return true;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
 }
 
 // Every file under `dir` (subfolders too) with its bytes.
@@ -152,6 +158,50 @@ TEST(AdminTool, CommandLineStatusesAndMessages) {
     EXPECT_NE(run.err.find(c.err), std::string::npos) << where << run.err;
     EXPECT_TRUE(allPrefixed(run.err)) << where << run.err;
   }
+}
+
+TEST(AdminTool, EveryCommandsHelpNamesEachPositionalOnce) {
+  ScratchDir dir;
+  const ProgramRun top = admin(dir, {"--help"});
+  const std::vector<std::string> commands = linesOf(top.out.substr(top.out.find("Subcommands:")));
+  int positionals = 0;
+  for (size_t i = 1; i < commands.size(); ++i) {
+    std::istringstream words(commands[i]);
+    std::string command;
+    words >> command;
+    const ProgramRun help = admin(dir, {command, "--help"});
+    bool inPositionals = false;
+    for (const std::string& line : linesOf(help.out)) {
+      if (line.empty()) inPositionals = false;
+      if (!inPositionals) {
+        inPositionals = line == "Positionals:";
+        continue;
+      }
+      std::istringstream columns(line);
+      std::string name, next;
+      columns >> name >> next;
+      EXPECT_NE(name, next) << command << ": " << line;
+      ++positionals;
+    }
+  }
+  EXPECT_GE(positionals, 2) << top.out;
+}
+
+TEST(AdminTool, RelativePathsAfterDashCAreInsideTheDataFolder) {
+  ScratchDir data, elsewhere;
+  addTutorAccount(data, kTutor);
+  addResult(data, kCandidate, "Maths", 50, 10);
+  data.write("one.txt", aikenOf(sampleQuestions(1)));
+  const ProgramRun imported = admin(elsewhere,
+                                    {"-C", data.path(), "import-paper", "one.txt", "--tutor", kTutor.id, "--subject",
+                                     "One", "--time", "n", "--password-stdin"},
+                                    kTutor.password + "\n");
+  EXPECT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(imported.out, "published 1 question, 1 minute, as \"One_Form 2_Jane Doe.abcd\"\n");
+  const ProgramRun exported = admin(elsewhere, {"export-results", "-o", "results.csv", "-C", data.path()});
+  EXPECT_EQ(exported.status, 0) << exported.err;
+  EXPECT_NE(data.read("results.csv").find("Ann Lee"), std::string::npos);
+  EXPECT_FALSE(elsewhere.exists("results.csv"));
 }
 
 TEST(AdminTool, ImportedPaperIsPublishedAsTypedAndSatWithTheRightScore) {
@@ -333,22 +383,117 @@ TEST(AdminTool, ExportedResultsReadBackWithEveryAwkwardText) {
             "\"score\":null,\"time_taken\":null,\"date\":\"29/2/2027 | Monday\",\"weekday\":\"Monday\","
             "\"time\":\"\",\"level\":\"Grade 9\",\"country\":\"\",\"email\":\"\",\"contact\":\"-1\"}\n");
 
+  // Filters combine; one that matches nothing still writes the header, and
+  // says so on standard error.
+  const std::string header =
+      "number,name,id,subject,score,time_taken,date,weekday,time,level,country,email,contact\r\n";
+  const ProgramRun both = admin(dir, {"export-results", "--candidate", "C2", "--subject", "Maths, part 1"});
+  EXPECT_EQ(both.status, 0);
+  ASSERT_EQ(readCsv(both.out).size(), 2u) << both.out;
+  EXPECT_EQ(readCsv(both.out)[1][0], "2");
+  EXPECT_EQ(both.err, "");
+  for (const std::vector<std::string>& filter :
+       {std::vector<std::string>{"--candidate", "NOPE"}, std::vector<std::string>{"--subject", "Maths"}}) {
+    std::vector<std::string> args = {"export-results"};
+    args.insert(args.end(), filter.begin(), filter.end());
+    const ProgramRun nothing = admin(dir, args);
+    EXPECT_EQ(nothing.status, 0);
+    EXPECT_EQ(nothing.out, header);
+    EXPECT_EQ(nothing.err, "quizmora-admin: no result matched " + filter[0] + " " + filter[1] + "\n");
+  }
+
   // No results file: only the header row, and nothing created.
   ScratchDir empty;
   const ProgramRun none = admin(empty, {"export-results"});
   EXPECT_EQ(none.status, 0);
-  EXPECT_EQ(none.out, "number,name,id,subject,score,time_taken,date,weekday,time,level,country,email,contact\r\n");
+  EXPECT_EQ(none.out, header);
   EXPECT_FALSE(empty.exists(CandiDatefilex));
 }
 
 namespace {
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
+// A journal of 3 questions in 600 s whose clock started at `started`.
+std::string journalBytes(const std::string& id, const std::string& name, double started) {
+  return RecordBytes(AnswerSheetLayout(), {{"started", "", started},
+                                           {"allowed", "", 600},
+                                           {"edition", "", 3421780262.0},
+                                           {"questions", "", 3},
+                                           {"answered", "", 2},
+                                           {"id", id, 0},
+                                           {"name", name, 0},
+                                           {"subject", "Maths, part 1", 0},
+                                           {"level", "Form 2", 0},
+                                           {"author", "Jane Doe", 0},
+                                           {"answers", "AB", 0},
+                                           {"key", "ABC", 0}});
 }
+
+}  // namespace
+
+TEST(AdminTool, UnfinishedAttemptsAreListedFinishedAndTheirSheetsExported) {
+  ScratchDir dir;
+  addCandidateAccount(dir, kCandidate);
+  std::tm pinned = {};
+  pinned.tm_year = 126, pinned.tm_mon = 11, pinned.tm_mday = 7, pinned.tm_hour = 9, pinned.tm_min = 5;
+  pinned.tm_sec = 7, pinned.tm_isdst = -1;
+  const double now = static_cast<double>(std::mktime(&pinned));
+  dir.write("C1_Ann Lee.abcdlive", journalBytes("C1", "Ann Lee", now - 3600));
+  dir.write("C2_Bo Kim.abcdlive", journalBytes("C2", "Bo Kim", now - 10));
+  dir.write("C3_Cy Fox.abcdlive", journalBytes("C3", "Cy Fox", now - 3600));
+  HeldFile seat;
+  ASSERT_TRUE(seat.Hold(dir.file("C3_Cy Fox.abcdlive")).ok());
+  RunSetup setup;
+  setup.program = QUIZMORA_ADMIN_BINARY;
+  setup.environment = {"QUIZMORA_FIXED_TIME=2026-12-07 09:05:07"};
+  const auto run = [&](std::vector<std::string> args) {
+    setup.arguments = args;
+    return runProgram(dir, "", 60, setup);
+  };
+
+  const ProgramRun list = run({"attempts"});
+  EXPECT_EQ(list.status, 0) << list.err;
+  EXPECT_EQ(list.out,
+            "id\tname\tsubject\tanswered\tquestions\tstarted\tstate\n"
+            "C1\tAnn Lee\tMaths, part 1\t2\t3\t2026-12-07T08:05:07\ttime up\n"
+            "C2\tBo Kim\tMaths, part 1\t2\t3\t2026-12-07T09:04:57\ttime left 590 s\n"
+            "C3\tCy Fox\tMaths, part 1\t2\t3\t2026-12-07T08:05:07\ton a seat\n");
+
+  // Only C1 is both out of time and free; the dry run changes nothing.
+  const std::string finished = "finished\tC1\tAnn Lee\tMaths, part 1\t66.66666666666667\n";
+  const auto before = folderContent(dir);
+  const ProgramRun dry = run({"attempts", "--finish", "--dry-run"});
+  EXPECT_EQ(dry.out, finished);
+  EXPECT_EQ(folderContent(dir), before);
+  const ProgramRun finish = run({"attempts", "--finish"});
+  EXPECT_EQ(finish.status, 0) << finish.err;
+  EXPECT_EQ(finish.out, finished);
+  EXPECT_FALSE(dir.exists("C1_Ann Lee.abcdlive"));
+  EXPECT_TRUE(dir.exists("C3_Cy Fox.abcdlive"));
+  const std::string result = dir.read(CandiDatefilex);
+  ASSERT_EQ(result.size(), kCandidateRecordSize);
+  EXPECT_EQ(dir.read("C1_Ann Lee.abcdrpt"), result);
+  EXPECT_EQ(TextField(result.data(), *FindField(CandidateLayout(), "candiCountry")), "Kenya");  // the account's
+  EXPECT_EQ(TextField(result.data(), *FindField(CandidateLayout(), "dateAttempted")), "7/12/2026 | Monday");
+
+  const ProgramRun csv = run({"export-answers", "-o", "answers.csv"});
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  const auto table = readCsv(dir.read("answers.csv"));
+  ASSERT_EQ(table.size(), 2u);
+  EXPECT_EQ(table[0], (std::vector<std::string>{"number", "id", "name", "subject", "level", "author", "date", "weekday",
+                                                "time", "score", "time_taken", "questions", "answered", "correct",
+                                                "ending", "edition", "answers", "key"}));
+  EXPECT_EQ(table[1], (std::vector<std::string>{"1", "C1", "Ann Lee", "Maths, part 1", "Form 2", "Jane Doe",
+                                                "2026-12-07", "Monday", "09:05:07", "66.66666666666667", "600", "3",
+                                                "2", "2", "finished", "cbf43926", "AB-", "ABC"}));
+  EXPECT_EQ(run({"export-answers", "--format", "jsonl", "--candidate", "C1", "--subject", "Maths, part 1"}).out,
+            "{\"number\":1,\"id\":\"C1\",\"name\":\"Ann Lee\",\"subject\":\"Maths, part 1\",\"level\":\"Form 2\","
+            "\"author\":\"Jane Doe\",\"date\":\"2026-12-07\",\"weekday\":\"Monday\",\"time\":\"09:05:07\","
+            "\"score\":66.66666666666667,\"time_taken\":600,\"questions\":3,\"answered\":2,\"correct\":2,"
+            "\"ending\":\"finished\",\"edition\":\"cbf43926\",\"answers\":\"AB-\",\"key\":\"ABC\"}\n");
+  EXPECT_EQ(run({"export-answers", "--format", "jsonl", "--subject", "Physics"}).out, "");
+}
+
+namespace {
 
 // A folder with one of every problem check knows.
 void addEveryProblem(const ScratchDir& dir) {
@@ -379,6 +524,12 @@ void addEveryProblem(const ScratchDir& dir) {
   addResult(dir, kCandidate, "Maths", 50, 10);
   dir.append(CandiDatefilex, resultBytes("Ann Lee", "C1", std::nan(""), -1, "7/12/2026 | Monday", "9:5:7"));
   dir.append(CandiDatefilex, "xyz");
+  dir.write(AnswersFile,
+            RecordBytes(
+                AnswerSheetLayout(),
+                {{"questions", "", 2}, {"answered", "", 3}, {"answers", "E", 0}, {"key", "A", 0}, {"score", "", 150}}) +
+                "ab");
+  dir.write("C1_Ann Lee.abcdlive", std::string(2 * kAnswerSheetRecordSize, '\0'));
 }
 
 }  // namespace
@@ -390,14 +541,19 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   EXPECT_EQ(check.status, 1);
   EXPECT_EQ(linesOf(check.out),
             (std::vector<std::string>{
+                "C1_Ann Lee.abcdlive: a journal holds one answer sheet, this one 2 whole and 0 bytes more",
                 "Old_Form 1_Nobody.abcd: record 1: correct option 7 is outside 1 to 4",
                 "Old_Form 1_Nobody.abcd: record 2: option B is empty but option C is not",
                 "Old_Form 1_Nobody.abcd: record 3: correct option D is empty",
                 "Old_Form 1_Nobody.abcd: no library header names this question file",
-                "accDataCdata.abcdAcc.partial: bytes the store cut from a partial record, kept for a person to look at",
                 "accDataTtor.abcdAcc: record 3: password 0 is outside 1 to 9000000",
                 "accDataTtor.abcdAcc: record 3: ID \"T1\" already registered in record 1",
                 "accDataTtor.abcdAcc: record 4: text field candiNames has no terminating NUL",
+                "answers.abcdans: record 1: answer 1 is byte 69, not A to D",
+                "answers.abcdans: record 1: answered 3 but 1 answers of 2 questions",
+                "answers.abcdans: record 1: key byte 2 is 0, not A to D",
+                "answers.abcdans: record 1: score 150 is not a number from 0 to 100",
+                "answers.abcdans: 2 bytes after the last whole record",
                 "candidate.abcddata: record 2: score nan is not a number from 0 to 100",
                 "candidate.abcddata: record 2: time taken -1 is not a number of seconds from 0",
                 "candidate.abcddata: 3 bytes after the last whole record",
@@ -412,26 +568,44 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
                 "and review (4)",
                 "subjlib.abcdset: record 2: no library header names the question file \"Gone.abcd\"",
                 "subjlib.abcdset: 2 bytes after the last whole record",
-                "20 problems found",
+                "accDataCdata.abcdAcc.partial: kept copy of bytes cut from a partial record; remove it once it is no "
+                "longer needed",
+                "25 problems found",
             }));
 
   const auto before = folderContent(dir);
   const ProgramRun dry = admin(dir, {"repair", "--dry-run"});
   EXPECT_EQ(dry.status, 0) << dry.err;
+  const std::string newBackup = " into a new quizmora-backup-YYYYMMDD-HHMMSS/ folder";
+  EXPECT_EQ(linesOf(dry.out),
+            (std::vector<std::string>{
+                "dry run: nothing is written",
+                "would copy accDataTtor.abcdAcc" + newBackup,
+                "accDataTtor.abcdAcc: record 4: would terminate text field candiNames",
+                "would copy answers.abcdans" + newBackup,
+                "answers.abcdans: would cut 2 bytes after the last whole record into answers.abcdans.partial",
+                "would copy candidate.abcddata" + newBackup,
+                "candidate.abcddata: would cut 3 bytes after the last whole record into candidate.abcddata.partial",
+                "would copy subjlib.abcdset" + newBackup,
+                "subjlib.abcdset: would cut 2 bytes after the last whole record into subjlib.abcdset.partial",
+                "would copy subjlib.abcdlib" + newBackup,
+                "subjlib.abcdlib: record 1: would be dropped, superseded by record 2",
+            }));
+  EXPECT_EQ(folderContent(dir), before);
   const std::vector<std::string> changes = {
       "accDataTtor.abcdAcc: record 4: terminated text field candiNames",
+      "answers.abcdans: cut 2 bytes after the last whole record into answers.abcdans.partial",
       "candidate.abcddata: cut 3 bytes after the last whole record into candidate.abcddata.partial",
       "subjlib.abcdset: cut 2 bytes after the last whole record into subjlib.abcdset.partial",
       "subjlib.abcdlib: record 1: dropped, superseded by record 2",
   };
-  EXPECT_EQ(linesOf(dry.out), changes);
-  EXPECT_EQ(folderContent(dir), before);
 
   const ProgramRun repair = admin(dir, {"repair"});
   EXPECT_EQ(repair.status, 1) << repair.err;  // what needs a person is left
   const std::vector<std::string> out = linesOf(repair.out);
   for (const std::string& change : changes) EXPECT_NE(std::find(out.begin(), out.end(), change), out.end()) << change;
-  EXPECT_EQ(out.back(), "18 problems found");
+  EXPECT_EQ(out.back(), "20 problems found");
+  EXPECT_EQ(dir.size("C1_Ann Lee.abcdlive"), 2 * static_cast<long long>(kAnswerSheetRecordSize));
   EXPECT_EQ(dir.read("candidate.abcddata.partial"), "xyz");
   EXPECT_EQ(dir.size(SubjectFile), 4 * static_cast<long long>(kPaperRecordSize));
   // Every changed file was copied, as it was, into one new backup folder.
@@ -441,23 +615,35 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   }
   ASSERT_EQ(backup.rfind("quizmora-backup-", 0), 0u) << backup;
   EXPECT_EQ(backup.size(), std::string("quizmora-backup-20261209-051500").size());
-  for (const char* name : {accountRegFileTutor, CandiDatefilex, SubjectFile, SettingsFile}) {
+  for (const char* name : {accountRegFileTutor, AnswersFile, CandiDatefilex, SubjectFile, SettingsFile}) {
     EXPECT_EQ(dir.read(backup + "/" + name), before.at(name)) << name;
   }
   EXPECT_FALSE(dir.exists(backup + "/" + accountRegFileCandi));
 
-  // Damage a repair can mend on its own leaves a healthy folder.
+  // Damage a repair can mend on its own leaves a healthy folder: the copies
+  // it kept aside are named, with advice, and fail nothing.
   ScratchDir mendable;
   addTutorAccount(mendable, kTutor);
   mendable.append(accountRegFileTutor, RecordBytes(TutorLayout(), {{"IDNumber", "T4", 0},
                                                                    {"institution", std::string(100, 'y'), 0},
                                                                    {"logInPassword", "", 5}}));
+  mendable.append(accountRegFileTutor, "xy");
   addPaper(mendable, kTutor, "Maths", sampleQuestions(3));
   addPaper(mendable, kTutor, "Maths", sampleQuestions(3));
-  EXPECT_EQ(admin(mendable, {"repair"}).status, 0);
+  const ProgramRun mended = admin(mendable, {"repair"});
+  EXPECT_EQ(mended.status, 0) << mended.out;
   const ProgramRun healthy = admin(mendable, {"check"});
   EXPECT_EQ(healthy.status, 0);
-  EXPECT_EQ(healthy.out, "no problems found\n");
+  const std::vector<std::string> report = linesOf(healthy.out);
+  ASSERT_EQ(report.size(), 3u) << healthy.out;
+  EXPECT_EQ(report[0],
+            "accDataTtor.abcdAcc.partial: kept copy of bytes cut from a partial record; remove it once it is no "
+            "longer needed");
+  EXPECT_EQ(report[1].rfind("quizmora-backup-", 0), 0u) << report[1];
+  EXPECT_EQ(report[1].substr(report[1].find('/')),
+            "/: kept copy of the files as they were before a repair; remove it once it is no longer needed");
+  EXPECT_EQ(report[2], "no problems found");
+  EXPECT_EQ(mended.out.substr(mended.out.size() - healthy.out.size()), healthy.out);
 }
 
 TEST(AdminTool, PasswordTypedOnTheTerminalIsNotShown) {

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "admin/counted.h"
+
 namespace {
 
 // "A." or "B)" and so on, with the text after it; any capital letter is
@@ -30,16 +32,13 @@ char AnswerLetter(const std::string& line) {
 
 std::string OptionName(int index) { return std::string("option ") + static_cast<char>('A' + index); }
 
-// "1 option", "3 options".
-std::string Options(int count) { return std::to_string(count) + (count == 1 ? " option" : " options"); }
-
 class AikenReader {
  public:
   ImportedPaper Read(const std::vector<TextLine>& lines) {
     for (const TextLine& line : lines) Take(line.number, TrimBlanks(line.text));
     if (inQuestion_) {
-      Problem(question_.line,
-              options_ < kFewestOptions ? "question ends after " + Options(options_) : "question has no ANSWER: line");
+      Problem(question_.line, options_ < kFewestOptions ? "question ends after " + Counted(options_, "option")
+                                                        : "question has no ANSWER: line");
     }
     return std::move(paper_);
   }
@@ -71,7 +70,7 @@ class AikenReader {
     inQuestion_ = false;
     const char letter = AnswerLetter(line);
     if (options_ < kFewestOptions) {
-      Problem(number, "question has " + Options(options_) + ", two to four (A to D) are needed");
+      Problem(number, "question has " + Counted(options_, "option") + ", two to four (A to D) are needed");
     } else if (letter == 0) {
       Problem(number, "ANSWER: must be followed by one letter A to D");
     } else if (letter >= 'A' + options_) {

@@ -1,14 +1,17 @@
 #include "admin/data_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <unordered_map>
 
 #include "admin/admin_status.h"
+#include "admin/counted.h"
 #include "admin/data_folder.h"
 #include "admin/result_rows.h"
 #include "core/limits.h"
 #include "core/question_options.h"
+#include "records/answer_sheet.h"
 #include "records/coding.h"
 #include "records/data_files.h"
 #include "records/paper_settings.h"
@@ -37,7 +40,11 @@ class FileCheck {
           CheckRecord(bytes);
         });
     if (!scan.status.ok()) return Add(DescribeFailure(scan.status, name_));
-    if (scan.tail > 0) Add(std::to_string(scan.tail) + " bytes after the last whole record");
+    if (scan.tail > 0) Add(Counted(static_cast<long long>(scan.tail), "byte") + " after the last whole record");
+    if (kind_ == DataKind::kJournal && (scan.records != 1 || scan.tail > 0)) {
+      Add("a journal holds one answer sheet, this one " + std::to_string(scan.records) + " whole and " +
+          Counted(static_cast<long long>(scan.tail), "byte") + " more");
+    }
   }
 
  private:
@@ -54,6 +61,8 @@ class FileCheck {
       case DataKind::kLibrary: CheckHeader(bytes); break;
       case DataKind::kQuestions: CheckQuestion(bytes); break;
       case DataKind::kSettings: CheckSettings(bytes); break;
+      case DataKind::kAnswers:
+      case DataKind::kJournal: CheckSheet(bytes); break;
       case DataKind::kPartial:
       case DataKind::kOther: break;
     }
@@ -109,6 +118,53 @@ class FileCheck {
     }
   }
 
+  // An answer sheet as the program writes it: its counts, letters and
+  // numbers within their ranges and agreeing with each other.
+  void CheckSheet(const char* bytes) {
+    AnswerSheet sheet;
+    sheet.DecodeFrom(bytes);
+    const int32_t count = sheet.questions;
+    if (count < 0 || count > kSheetMaxQuestions) {
+      AddAtRecord("question count " + std::to_string(count) + " is outside 0 to 1000");
+    }
+    const int32_t q = std::min(std::max(count, 0), kSheetMaxQuestions);
+    int present = 0;
+    for (int i = 0; i < kSheetMaxQuestions; ++i) {
+      const char a = sheet.answers[i];
+      if (a != 0) ++present;
+      if (a != 0 && (a < 'A' || a > 'D')) {
+        AddAtRecord("answer " + std::to_string(i + 1) + " is byte " + std::to_string(static_cast<unsigned char>(a)) +
+                    ", not A to D");
+        break;
+      }
+    }
+    if (sheet.answered < 0 || sheet.answered > q || sheet.answered != present) {
+      AddAtRecord("answered " + std::to_string(sheet.answered) + " but " + std::to_string(present) + " answers of " +
+                  std::to_string(q) + " questions");
+    }
+    for (int i = 0; i < kSheetMaxQuestions; ++i) {
+      const char k = sheet.key[i];
+      const bool good = i < q ? k >= 'A' && k <= 'D' : k == 0;
+      if (!good) {
+        AddAtRecord("key byte " + std::to_string(i + 1) + " is " + std::to_string(static_cast<unsigned char>(k)) +
+                    (i < q ? ", not A to D" : ", not 0 after the last question"));
+        break;
+      }
+    }
+    if (!std::isfinite(sheet.score) || sheet.score < 0 || sheet.score > 100) {
+      AddAtRecord("score " + Shown(sheet.score) + " is not a number from 0 to 100");
+    }
+    if (!std::isfinite(sheet.timeTaken) || sheet.timeTaken < 0) {
+      AddAtRecord("time taken " + Shown(sheet.timeTaken) + " is not a number of seconds from 0");
+    }
+    if (!std::isfinite(sheet.allowed) || sheet.allowed < 0) {
+      AddAtRecord("time allowed " + Shown(sheet.allowed) + " is not a number of seconds from 0");
+    }
+    if (sheet.ending < 0 || sheet.ending > kSheetPaperChanged) {
+      AddAtRecord("ending " + std::to_string(sheet.ending) + " is outside 0 to 4");
+    }
+  }
+
   void CheckHeader(const char* bytes) {
     static const FieldLayout& total = *FindField(PaperLayout(), "totalQuestions");
     static const FieldLayout& allowed = *FindField(PaperLayout(), "timeAllowed");
@@ -132,7 +188,7 @@ class FileCheck {
     const uint64_t questions = size / kQuestionRecordSize;
     if (questions != static_cast<uint64_t>(count)) {
       AddAtRecord("question count " + std::to_string(count) + " but \"" + header.questionFile + "\" holds " +
-                  std::to_string(questions) + " whole questions");
+                  Counted(static_cast<long long>(questions), "whole question"));
     }
   }
 
@@ -162,11 +218,7 @@ std::vector<std::string> CheckDataFolder() {
   const std::set<std::string> named = NamedQuestionFiles(headers);
   for (const std::string& name : names) {
     const DataKind kind = KindOf(name, named);
-    if (kind == DataKind::kOther) continue;
-    if (kind == DataKind::kPartial) {
-      problems.push_back(name + ": bytes the store cut from a partial record, kept for a person to look at");
-      continue;
-    }
+    if (kind == DataKind::kOther || kind == DataKind::kPartial) continue;
     FileCheck(name, kind, headers, &problems).Run();
     if (kind == DataKind::kQuestions && !named.count(name)) {
       problems.push_back(name + ": no library header names this question file");
@@ -175,17 +227,37 @@ std::vector<std::string> CheckDataFolder() {
   return problems;
 }
 
-void PrintCheckReport(const std::vector<std::string>& problems) {
+std::vector<std::string> KeptCopies() {
+  // A folder that cannot be listed is reported by CheckDataFolder already.
+  std::vector<std::string> kept, names;
+  const std::string advice = "; remove it once it is no longer needed";
+  ListDataFolder(".", &names);
+  for (const std::string& name : names) {
+    if (KindOf(name, {}) == DataKind::kPartial) {
+      kept.push_back(name + ": kept copy of bytes cut from a partial record" + advice);
+    }
+  }
+  ListSubfolders(".", &names);
+  for (const std::string& name : names) {
+    if (name.rfind(kBackupFolderPrefix, 0) == 0) {
+      kept.push_back(name + "/: kept copy of the files as they were before a repair" + advice);
+    }
+  }
+  return kept;
+}
+
+void PrintCheckReport(const std::vector<std::string>& problems, const std::vector<std::string>& kept) {
   std::string report;
   for (const std::string& problem : problems) report += problem + "\n";
-  report +=
-      problems.empty() ? std::string("no problems found\n") : std::to_string(problems.size()) + " problems found\n";
+  for (const std::string& copy : kept) report += copy + "\n";
+  report += problems.empty() ? std::string("no problems found\n")
+                             : Counted(static_cast<long long>(problems.size()), "problem") + " found\n";
   std::fwrite(report.data(), 1, report.size(), stdout);
   std::fflush(stdout);
 }
 
 int RunCheck(const AdminOptions&) {
   const std::vector<std::string> problems = CheckDataFolder();
-  PrintCheckReport(problems);
+  PrintCheckReport(problems, KeptCopies());
   return problems.empty() ? kExitDone : kExitFailed;
 }

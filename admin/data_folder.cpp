@@ -21,9 +21,11 @@ DataKind KindOf(const std::string& name, const std::set<std::string>& named) {
   if (name == SubjectFile) return DataKind::kLibrary;
   if (name == CandiDatefilex) return DataKind::kResults;
   if (name == SettingsFile) return DataKind::kSettings;
+  if (name == AnswersFile) return DataKind::kAnswers;
   if (EndsWith(name, PartialTailName(""))) return DataKind::kPartial;
   if (named.count(name) || EndsWith(name, questionExtension)) return DataKind::kQuestions;
   if (EndsWith(name, candidateExtension)) return DataKind::kResults;
+  if (EndsWith(name, journalExtension)) return DataKind::kJournal;
   return DataKind::kOther;
 }
 
@@ -35,6 +37,8 @@ const RecordLayout* LayoutOf(DataKind kind) {
     case DataKind::kLibrary: return &PaperLayout();
     case DataKind::kQuestions: return &QuestionLayout();
     case DataKind::kSettings: return &SettingsLayout();
+    case DataKind::kAnswers:
+    case DataKind::kJournal: return &AnswerSheetLayout();
     case DataKind::kPartial:
     case DataKind::kOther: break;
   }

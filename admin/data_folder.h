@@ -11,12 +11,18 @@
 // What the checker and the repair know of a data folder: which file holds
 // which records, and what the library's headers name.
 
+// The start of the name of every folder repair copies files into
+// ("quizmora-backup-YYYYMMDD-HHMMSS").
+constexpr char kBackupFolderPrefix[] = "quizmora-backup-";
+
 enum class DataKind {
   kTutorAccounts,
   kCandidateAccounts,
   kLibrary,
   kResults,    // "candidate.abcddata" and every candidate's own result file
   kQuestions,  // a question file
+  kAnswers,    // "answers.abcdans": the saved answer sheets
+  kJournal,    // a running attempt's journal (ID "_" name ".abcdlive")
   kSettings,   // "subjlib.abcdset", the settings of papers
   kPartial,    // bytes the store cut from a data file
   kOther,      // not a data file

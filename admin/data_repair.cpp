@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "admin/admin_status.h"
+#include "admin/counted.h"
 #include "admin/data_check.h"
 #include "admin/data_folder.h"
 #include "console/calendar.h"
@@ -15,13 +16,19 @@
 
 namespace {
 
+// One change to a file, said in two tenses: once made, and by a dry run.
+struct Change {
+  std::string done;     // "FILE: cut 3 bytes ..."
+  std::string planned;  // "FILE: would cut 3 bytes ..."
+};
+
 // What a repair changes in one file.
 struct FilePlan {
   std::string name;
   DataKind kind = DataKind::kOther;
-  uint64_t tail = 0;                 // bytes after the last whole record
-  std::vector<std::string> changes;  // printed, one line each
-  bool rewrite = false;              // some record is mended or dropped
+  uint64_t tail = 0;            // bytes after the last whole record
+  std::vector<Change> changes;  // printed, one line each
+  bool rewrite = false;         // some record is mended or dropped
 };
 
 void Say(const std::string& line) {
@@ -41,23 +48,25 @@ StoreStatus Plan(FilePlan* plan, const std::vector<LibraryHeader>& headers) {
       ScanRecords(plan->name, layout.size, WhenMissing::kFail, SIZE_MAX, [&](long record, const char* bytes) {
         const std::string at = plan->name + ": record " + std::to_string(record) + ": ";
         if (Dropped(headers, plan->kind, record)) {
-          plan->changes.push_back(at + "dropped, superseded by record " +
-                                  std::to_string(headers[static_cast<size_t>(record - 1)].lastOfFile));
+          const std::string by =
+              ", superseded by record " + std::to_string(headers[static_cast<size_t>(record - 1)].lastOfFile);
+          plan->changes.push_back({at + "dropped" + by, at + "would be dropped" + by});
           plan->rewrite = true;
           return;
         }
         for (const FieldLayout& field : layout.fields) {
           if (field.kind != FieldKind::kText || TextTerminated(bytes, field)) continue;
-          plan->changes.push_back(at + "terminated text field " + field.name);
+          const std::string what = std::string(" text field ") + field.name;
+          plan->changes.push_back({at + "terminated" + what, at + "would terminate" + what});
           plan->rewrite = true;
         }
       });
   plan->tail = scan.tail;
   // The tail is cut first, so it is said first.
   if (plan->tail > 0) {
-    const std::string cut = plan->name + ": cut " + std::to_string(plan->tail) +
-                            " bytes after the last whole record into " + PartialTailName(plan->name);
-    plan->changes.insert(plan->changes.begin(), cut);
+    const std::string what = " " + Counted(static_cast<long long>(plan->tail), "byte") +
+                             " after the last whole record into " + PartialTailName(plan->name);
+    plan->changes.insert(plan->changes.begin(), {plan->name + ": cut" + what, plan->name + ": would cut" + what});
   }
   return scan.status;
 }
@@ -93,8 +102,8 @@ StoreStatus Rewrite(const FilePlan& plan, const std::vector<LibraryHeader>& head
 // "quizmora-backup-YYYYMMDD-HHMMSS".
 std::string BackupFolderName(const std::tm& when) {
   char name[64];
-  std::snprintf(name, sizeof name, "quizmora-backup-%04d%02d%02d-%02d%02d%02d", when.tm_year + 1900, when.tm_mon + 1,
-                when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
+  std::snprintf(name, sizeof name, "%s%04d%02d%02d-%02d%02d%02d", kBackupFolderPrefix, when.tm_year + 1900,
+                when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
   return name;
 }
 
@@ -143,20 +152,23 @@ bool RepairFile(FilePlan* plan, const std::vector<LibraryHeader>& headers, bool 
   StoreStatus status = Plan(plan, headers);
   if (status.ok() && plan->changes.empty()) return true;
   if (status.ok() && dryRun) {
-    for (const std::string& change : plan->changes) Say(change);
+    Say("would copy " + plan->name + " into a new " + kBackupFolderPrefix + "YYYYMMDD-HHMMSS/ folder");
+    for (const Change& change : plan->changes) Say(change.planned);
     return true;
   }
   if (status.ok()) status = backup->Keep(lock->file(), plan->name);
   if (status.ok() && plan->tail > 0) status = CutPartialTail(lock->file(), plan->name, LayoutOf(plan->kind)->size);
   if (status.ok() && plan->rewrite) status = Rewrite(*plan, headers);
   if (!status.ok()) return Complain(DescribeFailure(status, plan->name)), false;
-  for (const std::string& change : plan->changes) Say(change);
+  for (const Change& change : plan->changes) Say(change.done);
   return true;
 }
 
 }  // namespace
 
 int RunRepair(const AdminOptions& options) {
+  // Said before anything else, so no line after it is read as done.
+  if (options.dryRun) Say("dry run: nothing is written");
   // The library's lock first: publishing replaces question files under it.
   FileLock library;
   const bool haveLibrary = DataFileExists(SubjectFile);
@@ -174,23 +186,30 @@ int RunRepair(const AdminOptions& options) {
   const std::set<std::string> named = NamedQuestionFiles(headers);
   Backup backup;
   bool ok = true;
+  bool changed = false;
   // The library comes last: once it is replaced, the lock held on it no
   // longer guards the question files.
   for (const std::string& name : names) {
     FilePlan plan;
     plan.name = name;
     plan.kind = KindOf(name, named);
-    if (!LayoutOf(plan.kind) || plan.kind == DataKind::kLibrary) continue;
+    // A journal belongs to the seat running its attempt: never changed here.
+    if (!LayoutOf(plan.kind) || plan.kind == DataKind::kLibrary || plan.kind == DataKind::kJournal) continue;
     ok = RepairFile(&plan, headers, options.dryRun, &backup, nullptr) && ok;
+    changed = changed || !plan.changes.empty();
   }
   if (haveLibrary) {
     FilePlan plan;
     plan.name = SubjectFile;
     plan.kind = DataKind::kLibrary;
     ok = RepairFile(&plan, headers, options.dryRun, &backup, &library) && ok;
+    changed = changed || !plan.changes.empty();
   }
-  if (options.dryRun) return ok ? kExitDone : kExitFailed;
+  if (options.dryRun) {
+    if (!changed) Say("nothing would be changed");
+    return ok ? kExitDone : kExitFailed;
+  }
   const std::vector<std::string> problems = CheckDataFolder();
-  PrintCheckReport(problems);
+  PrintCheckReport(problems, KeptCopies());
   return ok && problems.empty() ? kExitDone : kExitFailed;
 }

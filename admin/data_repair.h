@@ -16,8 +16,9 @@
 // Each file is copied into a new folder quizmora-backup-YYYYMMDD-HHMMSS in
 // the data folder before it is changed; a file to be rewritten is replaced
 // atomically. Each change is printed, then the folder is checked again.
-// Returns kExitDone when no problem is left, kExitFailed otherwise. With
-// --dry-run the changes are only printed (status kExitDone).
+// Returns kExitDone when no problem is left (kept copies aside), kExitFailed
+// otherwise. With --dry-run nothing is written: a first line says so, then
+// each change is said as what would be done (status kExitDone).
 int RunRepair(const AdminOptions& options);
 
 #endif  // QUIZMORA_ADMIN_DATA_REPAIR_H_

@@ -6,6 +6,7 @@
 
 #include "admin/admin_status.h"
 #include "admin/aiken_format.h"
+#include "admin/counted.h"
 #include "admin/gift_format.h"
 #include "admin/imported_paper.h"
 #include "admin/paper_settings_command.h"
@@ -85,7 +86,7 @@ int RunImportPaper(const AdminOptions& options) {
   const std::string questionFile =
       QuestionFileName(options.subject.c_str(), tutor.setCandiLevel(), tutor.setCandiNames());
   const std::string summary =
-      std::to_string(count) + " questions, " + ShortestNumber(minutes) + " minutes, as \"" + questionFile + "\"";
+      Counted(count, "question") + ", " + Counted(ShortestNumber(minutes), "minute") + ", as \"" + questionFile + "\"";
   if (options.dryRun) {
     std::cout << "would publish " << summary << " (dry run: nothing written)\n";
     return kExitDone;

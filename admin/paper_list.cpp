@@ -70,7 +70,7 @@ int FindOwnPaper(const AdminOptions& options, const char* act, PaperSkeleton* he
     return kExitFailed;
   }
   if (!found || options.number < 1) {
-    Complain("no paper " + std::to_string(options.number) + " in the library (see: quizmora-admin papers)");
+    Complain(NoSuchPaper(options.number));
     return kExitFailed;
   }
   if (!IsAuthor(*header, tutor)) {
@@ -95,6 +95,10 @@ StoreStatus FindPaper(long number, PaperSkeleton* header, bool* found) {
   });
   if (scan.status.error == ENOENT) return StoreStatus{};
   return scan.status;
+}
+
+std::string NoSuchPaper(long number) {
+  return "no paper " + std::to_string(number) + " in the library (see: quizmora-admin papers)";
 }
 
 int RunPapers(const AdminOptions&) {

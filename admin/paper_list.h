@@ -25,6 +25,9 @@ StoreStatus FindPaper(long number, PaperSkeleton* header, bool* found);
 // exit status the command ends with, after the message.
 int FindOwnPaper(const AdminOptions& options, const char* act, PaperSkeleton* header);
 
+// The message for a NUMBER that names no paper of the library.
+std::string NoSuchPaper(long number);
+
 // papers: prints a header line, then one line per header, the columns
 // separated by tabs: number, subject, author, level, questions, minutes,
 // date set, question file, its state, and its settings (the names of

@@ -48,6 +48,8 @@ std::string OrStored(const std::string& converted, const std::string& stored) {
 // A spreadsheet runs a cell beginning with one of these as a formula.
 bool LooksLikeFormula(const std::string& text) { return !text.empty() && std::strchr("=+-@\t\r", text[0]) != nullptr; }
 
+}  // namespace
+
 std::string CsvText(const std::string& stored) {
   std::string text = ToUtf8(stored);
   if (LooksLikeFormula(text)) text.insert(0, 1, '\'');
@@ -84,7 +86,9 @@ std::string JsonNumber(double value) {
   return text.empty() ? "null" : text;
 }
 
-}  // namespace
+std::string DateColumn(const std::string& stored) { return OrStored(IsoDate(stored), stored); }
+
+std::string TimeColumn(const std::string& stored) { return OrStored(PaddedTime(stored), stored); }
 
 ResultRow RowFromRecord(long number, const char* bytes) {
   static const FieldLayout& name = Field("candiNames");
@@ -180,19 +184,17 @@ std::string CsvHeader() {
 
 std::string CsvRow(const ResultRow& row) {
   return std::to_string(row.number) + ',' + CsvText(row.name) + ',' + CsvText(row.id) + ',' + CsvText(row.subject) +
-         ',' + ShortestNumber(row.score) + ',' + ShortestNumber(row.timeTaken) + ',' +
-         CsvText(OrStored(IsoDate(row.date), row.date)) + ',' + CsvText(Weekday(row.date)) + ',' +
-         CsvText(OrStored(PaddedTime(row.time), row.time)) + ',' + CsvText(row.level) + ',' + CsvText(row.country) +
-         ',' + CsvText(row.email) + ',' + CsvText(row.contact) + "\r\n";
+         ',' + ShortestNumber(row.score) + ',' + ShortestNumber(row.timeTaken) + ',' + CsvText(DateColumn(row.date)) +
+         ',' + CsvText(Weekday(row.date)) + ',' + CsvText(TimeColumn(row.time)) + ',' + CsvText(row.level) + ',' +
+         CsvText(row.country) + ',' + CsvText(row.email) + ',' + CsvText(row.contact) + "\r\n";
 }
 
 std::string JsonLine(const ResultRow& row) {
   return "{\"number\":" + std::to_string(row.number) + ",\"name\":" + JsonText(row.name) +
          ",\"id\":" + JsonText(row.id) + ",\"subject\":" + JsonText(row.subject) +
          ",\"score\":" + JsonNumber(row.score) + ",\"time_taken\":" + JsonNumber(row.timeTaken) +
-         ",\"date\":" + JsonText(OrStored(IsoDate(row.date), row.date)) +
-         ",\"weekday\":" + JsonText(Weekday(row.date)) +
-         ",\"time\":" + JsonText(OrStored(PaddedTime(row.time), row.time)) + ",\"level\":" + JsonText(row.level) +
+         ",\"date\":" + JsonText(DateColumn(row.date)) + ",\"weekday\":" + JsonText(Weekday(row.date)) +
+         ",\"time\":" + JsonText(TimeColumn(row.time)) + ",\"level\":" + JsonText(row.level) +
          ",\"country\":" + JsonText(row.country) + ",\"email\":" + JsonText(row.email) +
          ",\"contact\":" + JsonText(row.contact) + "}\n";
 }

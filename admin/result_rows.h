@@ -35,6 +35,18 @@ std::string PaddedTime(const std::string& stored);
 // read as Latin-1.
 std::string ToUtf8(const std::string& text);
 
+// One CSV field: `stored` as UTF-8, a leading formula character guarded by
+// a quote, quoted when it holds a comma, a quote or a line end.
+std::string CsvText(const std::string& stored);
+// One JSON string holding `stored` as UTF-8.
+std::string JsonText(const std::string& stored);
+// The shortest text of `value`, or null when it is not finite.
+std::string JsonNumber(double value);
+// The stored date text as an ISO date, or as stored when it is not one.
+std::string DateColumn(const std::string& stored);
+// The stored time text as hh:mm:ss, or as stored when it is not one.
+std::string TimeColumn(const std::string& stored);
+
 // The CSV header row and one row, each ending in CR LF (RFC 4180).
 std::string CsvHeader();
 std::string CsvRow(const ResultRow& row);

@@ -3,6 +3,8 @@
 #include <iostream>
 
 #include "console/console_io.h"
+#include "core/answer_sheets.h"
+#include "core/attempt_order.h"
 
 namespace {
 
@@ -18,26 +20,23 @@ void showOption(QuestionSkeleton& question, const ShownOptions& shown, int optio
 
 }  // namespace
 
-void showReview(std::vector<QuestionSkeleton>& questions, const AttemptOrder& order, const std::vector<int>& answers) {
-  int correct = 0;
-  for (size_t q = 0; q < questions.size(); ++q) {
-    if (answers[q] == questions[q].setQuestionAnswer()) ++correct;
-  }
-  std::cout << "\n\tYou answered " << correct << " of " << questions.size() << " questions correctly.\n" << std::endl;
+void showReview(std::vector<QuestionSkeleton>& questions, const AnswerSheet& sheet) {
+  const AttemptOrder order = OrderOfAttempt(sheet.order, questions);
+  std::cout << "\n\tYou answered " << CorrectAnswers(sheet) << " of " << sheet.questions << " questions correctly.\n"
+            << std::endl;
   for (size_t position = 0; position < order.shown.size(); ++position) {
     const size_t q = static_cast<size_t>(order.shown[position]);
+    if (sheet.answers[q] != 0 && sheet.answers[q] == sheet.key[q]) continue;
     QuestionSkeleton& question = questions[q];
-    const int key = question.setQuestionAnswer();
-    if (answers[q] == key) continue;
     std::cout << "\n\t" << position + 1 << ". " << question.setQuestion() << " ?" << std::endl;
-    if (answers[q] == 0) {
+    if (sheet.answers[q] == 0) {
       std::cout << "\tYour answer    : none" << std::endl;
     } else {
       std::cout << "\tYour answer    : ";
-      showOption(question, order.options[q], answers[q]);
+      showOption(question, order.options[q], sheet.answers[q] - 'A' + 1);
     }
     std::cout << "\tCorrect answer : ";
-    showOption(question, order.options[q], key);
+    showOption(question, order.options[q], question.setQuestionAnswer());
   }
   pauseScreen();
 }

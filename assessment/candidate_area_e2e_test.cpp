@@ -4,26 +4,19 @@
 #include <string>
 #include <vector>
 
-#include "assessment/paper_fixture.h"
 #include "console/calendar.h"
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
+#include "tests/data_fixture.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 
 namespace {
 
-const std::string kPause = "Press any key to continue . . . \n";
 const std::string kStars78 = std::string(78, '*');
 
-std::string homeMenu() {
-  return std::string("\f\n        QUIZMORA           ") + dateOfToday() + "\n\n" +
-         "\t1 = Queston Builder (TUTOR).   \n\t2 = Assessment Panel (STUDENT).  \n"
-         "\t3 = About Quizmora Application.  \n\t4 = Score Board.     \n\t5 = Exit.\n"
-         "\n\t\tYour Choice (1,2,3,4,5)  : ";
-}
-
-const std::string kGoodbye = "\n\n\t .....................   Have a nice time   ......................\n\n\n" + kPause;
+const std::string kLeave = kGoodbye + kPause;
 
 const std::string kLoggedOut = "\f\n\t\tYou are currently logged out.\n\n\t" + kStars78 +
                                "\n\n\tQ = View available Subjects.\n\tR = Register/Sign up.\n"
@@ -143,7 +136,7 @@ TEST_F(CandidateAreaE2E, AttemptSavedWithNScreenByScreen) {
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(normalized(r.out), homeMenu() + kLoggedOut + kLogin + loggedIn("Mary Ann") + physicsAttempt("66.7") +
                                    kSaveOrDrop + kThankYou + loggedIn("Mary Ann") + "\f" + kLoggedOut + homeMenu() +
-                                   kGoodbye);
+                                   kLeave);
 
   const std::string common = dir.read(CandiDatefilex);
   ASSERT_EQ(common.size(), kCandidateRecordSize);
@@ -160,19 +153,19 @@ TEST_F(CandidateAreaE2E, AttemptSavedWithNScreenByScreen) {
   EXPECT_DOUBLE_EQ(saved.setcandiscores(), 200.0 / 3);
   EXPECT_GE(saved.setTimeTaken(), 0.0);
   EXPECT_LT(saved.setTimeTaken(), 30.0);
-  EXPECT_EQ(textAt(common, 238, 30), dateOfToday());
+  EXPECT_EQ(textOf(common, "dateAttempted"), dateOfToday());
   const std::string at = saved.setTimeAttempted();
   EXPECT_TRUE(isTimeOfDay(at)) << at;
-  EXPECT_EQ(textAt(common, 208, 30), at);
+  EXPECT_EQ(textOf(common, "timeAttempted"), at);
 }
 
 TEST_F(CandidateAreaE2E, QDropsTheAttemptAndWrongKeysAskAgain) {
   const ProgramRun r = run(kLogInMary + "r\n1\n\nb\na\nd\nx\nq\nt\np\n5\n\n");
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(normalized(r.out),
-            homeMenu() + kLoggedOut + kLogin + loggedIn("Mary Ann") + physicsAttempt("100") + kSaveOrDrop +
-                "\f\n\t\tWrong entry, try again with accepted letter.\tThank you.\n\n" + kSaveOrDrop + "\f" +
-                loggedIn("Mary Ann") + "\f" + kLoggedOut + homeMenu() + kGoodbye);
+  EXPECT_EQ(normalized(r.out), homeMenu() + kLoggedOut + kLogin + loggedIn("Mary Ann") + physicsAttempt("100") +
+                                   kSaveOrDrop +
+                                   "\f\n\t\tWrong entry, try again with accepted letter.\tThank you.\n\n" +
+                                   kSaveOrDrop + "\f" + loggedIn("Mary Ann") + "\f" + kLoggedOut + homeMenu() + kLeave);
   EXPECT_FALSE(dir.exists(CandiDatefilex));
   EXPECT_FALSE(dir.exists(ownFile));
 }
@@ -244,7 +237,7 @@ TEST_F(CandidateAreaE2E, EmptyLibraryIsReportedBeforeAnyChoice) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(normalized(r.out), homeMenu() + kLoggedOut + kLogin + loggedIn("Mary Ann") +
                                    "\n\n\tThe list is empty, try again later.\n\n\n" + kPause + loggedIn("Mary Ann") +
-                                   "\f" + kLoggedOut + homeMenu() + kGoodbye);
+                                   "\f" + kLoggedOut + homeMenu() + kLeave);
 }
 
 TEST_F(CandidateAreaE2E, MissingLibraryIsCreatedBeforeSayingItIsEmpty) {
@@ -304,7 +297,7 @@ TEST_F(CandidateAreaE2E, OwnResultsWithoutAttemptsAndTheirKeys) {
                                    loggedIn("Mary Ann") + screen +
                                    "\n\n\tMary Ann now  you are getting Logged out \n\n\t\tGet more libraries from "
                                    "www.quizmora.example \n\t\t" +
-                                   kPause + kLoggedOut + homeMenu() + kGoodbye);
+                                   kPause + kLoggedOut + homeMenu() + kLeave);
   EXPECT_FALSE(dir.exists(ownFile));
 }
 
@@ -323,7 +316,7 @@ TEST_F(CandidateAreaE2E, EveryExitKeyWithItsStatus) {
        "\n\tTotal Papers : 1\n\n\tB = Back to previous.\n\tE = Logout.\n\t\tYour Choice : "},
       {"2\nl\nA123\n1234\ns\ne\n\n", 1,
        "\n\n\t\tThank you Mary Ann   Get more libraries from www.quizmora.example \n\t\t" + kPause},
-      {"2\np\n5\n\n", 0, kLoggedOut + homeMenu() + kGoodbye},
+      {"2\np\n5\n\n", 0, kLoggedOut + homeMenu() + kLeave},
   };
   for (const Case& c : cases) {
     ScratchDir fresh;
@@ -342,28 +335,24 @@ TEST_F(CandidateAreaE2E, EveryExitKeyWithItsStatus) {
 TEST_F(CandidateAreaE2E, LoggedOutPaperListKeys) {
   const ProgramRun r = run("2\nQ\nx\n\nr\nq\ns\n5\n\n");
   EXPECT_EQ(r.status, 0);
-  const std::string list =
-      "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n\t\t1 = Physics"
-      "\n\n\t              *************         End of the List       ***********              \n"
-      "\n\tTotal Papers : 1\n\n\tR = Return to Previous Menu.\n\tS = Return to Home Menu.\n"
-      "\tE = Exit Application.\n\n\t Your choice  : ";
+  const std::string list = kCatalogueHeading + "\t\t1 = Physics" + kEndOfList +
+                           "\n\tTotal Papers : 1\n\n\tR = Return to Previous Menu.\n\tS = Return to Home Menu.\n"
+                           "\tE = Exit Application.\n\n\t Your choice  : ";
   EXPECT_EQ(r.out, homeMenu() + kLoggedOut + list +
                        "\n\n -------------------> Wrong entry, try again <-----------------\n\n." + kPause + "\f" +
-                       list + kLoggedOut + list + homeMenu() + kGoodbye);
+                       list + kLoggedOut + list + homeMenu() + kLeave);
 }
 
 TEST_F(CandidateAreaE2E, LoggedInPaperListAndMenuKeys) {
   // B back, a wrong key, E logs out; then T after logging in again.
   const ProgramRun r = run(kLogInMary + "q\nb\nz\n\nq\ne\nl\nKE/77\n1234\nt\np\n5\n\n");
   EXPECT_EQ(r.status, 0);
-  const std::string list =
-      "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n\t\t1 = Physics"
-      "\n\n\t              *************         End of the List       ***********              \n"
-      "\n\tTotal Papers : 1\n\n\tB = Back to previous.\n\tE = Logout.\n\t\tYour Choice : ";
+  const std::string list = kCatalogueHeading + "\t\t1 = Physics" + kEndOfList +
+                           "\n\tTotal Papers : 1\n\n\tB = Back to previous.\n\tE = Logout.\n\t\tYour Choice : ";
   EXPECT_EQ(normalized(r.out), homeMenu() + kLoggedOut + kLogin + loggedIn("Mary Ann") + list + loggedIn("Mary Ann") +
                                    "\f\n\n\tThe key you entered was wrong... try again.\n\n" + kPause +
                                    loggedIn("Mary Ann") + list + "\f" + kLoggedOut + kLogin + loggedIn("Tom Bell") +
-                                   "\f" + kLoggedOut + homeMenu() + kGoodbye);
+                                   "\f" + kLoggedOut + homeMenu() + kLeave);
 }
 
 TEST_F(CandidateAreaE2E, WrongLoginAndWrongKeysOfTheLoggedOutMenu) {
@@ -375,7 +364,7 @@ TEST_F(CandidateAreaE2E, WrongLoginAndWrongKeysOfTheLoggedOutMenu) {
                        "\n\tYour Password             : \n\tYour Password             : "
                        "\n\tEither your ID or Password is wrong ... \n\t\t\tAccess Denied  \tTry again with a correct "
                        "ID and password or register new account.\n\n\t\t" +
-                       kPause + "\f" + kLoggedOut + homeMenu() + kGoodbye);
+                       kPause + "\f" + kLoggedOut + homeMenu() + kLeave);
 }
 
 TEST_F(CandidateAreaE2E, RegistrationLeadsToTheLoginScreen) {

@@ -4,34 +4,19 @@
 #include <unistd.h>
 
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 #include "tests/working_directory.h"
 
 namespace {
 
-const std::string kHeading = "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n";
-const std::string kNoSubjects =
-    "\n\n\t ------------------------>  No subjects available currently <------------------------ "
-    "\n\t---------------------> Try again later.\n\n";
-const std::string kEndOfList =
-    "\n\n\t              *************         End of the List       ***********              \n";
 const std::string kEmpty = "\n\n\tThe list is empty, try again later.\n\n\n";
-
-std::string papers(int count) {
-  std::ostringstream out;
-  for (int i = 1; i <= count; ++i) {
-    PaperSkeleton paper;
-    paper.getsubjectName(("Subject " + std::to_string(i)).c_str());
-    paper.CandidateWrite(out);
-  }
-  return out.str();
-}
 
 std::string entries(int from, int to) {
   std::string out;
@@ -62,7 +47,7 @@ TEST(Catalogue, MissingLibraryIsCreatedAndReportedEmpty) {
 }
 
 TEST(Catalogue, EmptyOrShortLibraryHoldsNoPaper) {
-  for (const std::string& bytes : {std::string(), papers(1).substr(0, 1241)}) {
+  for (const std::string& bytes : {std::string(), libraryBytes("Subject ", 1).substr(0, kPaperRecordSize - 1)}) {
     ScratchDir dir;
     WorkingDirectory cwd(dir);
     dir.write(SubjectFile, bytes);
@@ -78,30 +63,30 @@ TEST(Catalogue, EmptyOrShortLibraryHoldsNoPaper) {
 TEST(Catalogue, OnePaperAndTheAdjustmentLeftBehind) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
-  dir.write(SubjectFile, papers(1) + std::string(100, 'x'));
+  dir.write(SubjectFile, libraryBytes("Subject ", 1) + std::string(100, 'x'));
   ConsoleCapture console("");
   std::cout << std::right;
   displayAllPapers();
   EXPECT_TRUE(std::cout.flags() & std::ios::left);
   EXPECT_FALSE(emptySubjectLib());
-  EXPECT_EQ(console.out(), kHeading + entries(1, 1) + kEndOfList + total(1));
+  EXPECT_EQ(console.out(), kCatalogueHeading + entries(1, 1) + kEndOfList + total(1));
   EXPECT_EQ(console.err(), "");
 }
 
 TEST(Catalogue, FirstRowHoldsSixEntriesLaterRowsFive) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
-  dir.write(SubjectFile, papers(12));
+  dir.write(SubjectFile, libraryBytes("Subject ", 12));
   ConsoleCapture console("");
   displayAllPapers();
-  EXPECT_EQ(console.out(),
-            kHeading + entries(1, 6) + "\n\n" + entries(7, 11) + "\n\n" + entries(12, 12) + kEndOfList + total(12));
+  EXPECT_EQ(console.out(), kCatalogueHeading + entries(1, 6) + "\n\n" + entries(7, 11) + "\n\n" + entries(12, 12) +
+                               kEndOfList + total(12));
 }
 
 TEST(Catalogue, AtMostFiveHundredPapersAreListed) {
   ScratchDir dir;
   WorkingDirectory cwd(dir);
-  dir.write(SubjectFile, papers(502));
+  dir.write(SubjectFile, libraryBytes("Subject ", 502));
   ConsoleCapture console("");
   displayAllPapers();
   const std::string out = console.out();

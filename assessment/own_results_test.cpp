@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
-#include "assessment/paper_fixture.h"
 #include "records/data_files.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 

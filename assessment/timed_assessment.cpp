@@ -1,5 +1,8 @@
 #include "assessment/timed_assessment.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <iostream>
 #include <vector>
 
@@ -8,9 +11,12 @@
 #include "console/console_io.h"
 #include "console/number_entry.h"
 #include "console/working_record.h"
+#include "core/answer_sheets.h"
 #include "core/attempt_order.h"
+#include "core/limits.h"
 #include "core/paper_settings.h"
 #include "core/question_options.h"
+#include "core/wall_clock.h"
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
@@ -70,10 +76,11 @@ void showPaperInformation(PaperSkeleton& paper) {
 
 // Returns the paper's questions. The count in the header comes from a file
 // and is not trusted: the table holds only the records actually read, at
-// most that many, and a count of zero or below means none.
+// most that many (and never more than a paper may have), and a count of
+// zero or below means none.
 std::vector<QuestionSkeleton> loadQuestions(PaperSkeleton& paper) {
   ComposeQuestionFile(paper.setsubjectName(), paper.setPaperLevel(), paper.setCandiNames());
-  const int declared = paper.setTotalQuestions();
+  const int declared = std::min(paper.setTotalQuestions(), kMaxPaperQuestions);
   const size_t capacity = declared > 0 ? static_cast<size_t>(declared) : 0;
   std::vector<QuestionSkeleton> questions;
   // The question file is replaced whole by a rename, so whichever edition
@@ -113,25 +120,36 @@ void readAnswer(const ShownOptions& shown) {
   }
 }
 
-// Asks the questions in the attempt's order while time is left, checking
-// the clock only before a question is shown. Keeps each answer (the own
-// option number) in `answers` under the question's own index. Returns the
-// number answered correctly and sets `secondsUsed` to the real time since
-// `start` when the loop ended.
-int askQuestions(std::vector<QuestionSkeleton>& questions, const AttemptOrder& order, long long start, double allowance,
-                 double& secondsUsed, std::vector<int>& answers) {
-  int correct = 0;
+void showTimeUp() {
+  std::cout << "\n\tSorry, Time up. But dont worry your results have been saved succesfully for only the "
+               "attempted questions.\n\n";
+  pauseScreen();
+}
+
+// Asks the questions from `position` on while time is left, checking the
+// clock only before a question is shown, and keeps each answer in the
+// sheet. The journal is written at each of those checks (so after every
+// accepted answer, before the next question appears) and when the loop
+// ends. The order shown is the one the sheet's seed gives; each answer is
+// kept under the paper's own question and option. Returns the real time
+// since `start` when the loop ended.
+double askQuestions(std::vector<QuestionSkeleton>& questions, RunningAttempt& attempt, size_t position,
+                    long long start) {
+  AnswerSheet& sheet = attempt.sheet;
+  const AttemptOrder order = OrderOfAttempt(sheet.order, questions);
+  const size_t count = static_cast<size_t>(sheet.questions);
   int onScreen = 0;
-  for (size_t position = 0; position < questions.size(); ++position) {
+  for (; position < count; ++position) {
     const double elapsed = elapsedSecondsSince(start);
-    const double remaining = allowance - elapsed;
+    const double remaining = sheet.allowed - elapsed;
+    sheet.timeTaken = elapsed;
     if (remaining < 0) {
-      secondsUsed = elapsed;
-      std::cout << "\n\tSorry, Time up. But dont worry your results have been saved succesfully for only the "
-                   "attempted questions.\n\n";
-      pauseScreen();
-      return correct;
+      sheet.ending = kSheetTimeUp;
+      keepJournal(attempt);
+      showTimeUp();
+      return elapsed;
     }
+    keepJournal(attempt);
     std::cout.precision(8);
     std::cout << "\n\tTime reminder : " << remaining << " seconds remaining." << std::endl;
     if (onScreen == 3) {
@@ -143,11 +161,13 @@ int askQuestions(std::vector<QuestionSkeleton>& questions, const AttemptOrder& o
     const size_t index = static_cast<size_t>(order.shown[position]);
     showQuestion(questions[index], position + 1, order.options[index]);
     readAnswer(order.options[index]);
-    answers[index] = abcdData.answerNumber;
-    if (abcdData.answerNumber == questions[index].setQuestionAnswer()) ++correct;
+    KeepAnswer(sheet, index, abcdData.answerNumber);
   }
-  secondsUsed = elapsedSecondsSince(start);
-  return correct;
+  const double used = elapsedSecondsSince(start);
+  sheet.timeTaken = used;
+  sheet.ending = kSheetAllAnswered;
+  keepJournal(attempt);
+  return used;
 }
 
 void showResult(PaperSkeleton& paper, double score, double secondsUsed) {
@@ -170,14 +190,38 @@ void showResult(PaperSkeleton& paper, double score, double secondsUsed) {
       << "\t________________________________________________________________________________________________________\n";
 }
 
+// True when the settings of the sheet's paper ask for a review; settings
+// that cannot be read are all off, the paper as it is.
+bool reviewAsked(const AnswerSheet& sheet) {
+  PaperSettings settings;
+  LoadPaperSettings(QuestionFileName(sheet.subject, sheet.level, sheet.author), &settings);
+  return settings.review;
+}
+
+// Shows the result of the attempt, then its review when the paper asks for
+// one (not when the paper changed under the attempt: its questions are no
+// longer those answered), and completes `candidate` with its subject and
+// time taken (never more than the allowance). Returns the score.
+double finishAttempt(CandidateSkeleton& candidate, PaperSkeleton& paper, RunningAttempt& attempt, double secondsUsed,
+                     std::vector<QuestionSkeleton>& questions) {
+  const double score = SheetScore(attempt.sheet);
+  showResult(paper, score, secondsUsed);
+  if (attempt.sheet.ending != kSheetPaperChanged && reviewAsked(attempt.sheet)) showReview(questions, attempt.sheet);
+  candidate.getsubjectName(attempt.sheet.subject);
+  const double allowed = attempt.sheet.allowed;
+  candidate.getTimeTaken(secondsUsed <= allowed ? secondsUsed : allowed);
+  return score;
+}
+
 }  // namespace
 
-double assessmentTemplate(CandidateSkeleton& candidate) {
-  // Kept between calls as the screens always have; each call sets both
-  // before reading them.
-  static double time_UP;
-  static double timeUsed;
+void keepJournal(RunningAttempt& attempt) {
+  if (attempt.journal.Keep(attempt.sheet).ok() || attempt.warned) return;
+  attempt.warned = true;
+  std::cerr << "\n\tYour answers cannot be kept as you go on this seat: if it stops, this attempt is lost.\n";
+}
 
+double assessmentTemplate(CandidateSkeleton& candidate, RunningAttempt& attempt) {
   std::vector<PaperSkeleton> papers = loadLibrary();
   if (papers.empty()) {
     // Nothing can be chosen; asking would never end.
@@ -194,17 +238,78 @@ double assessmentTemplate(CandidateSkeleton& candidate) {
   clearScreen();
   PaperSettings settings;
   LoadPaperSettings(Questionfile, &settings);  // unreadable settings: the paper as it is
-  const AttemptOrder order =
-      OrderOfAttempt(DrawOrderSeed(settings.shuffleQuestions, settings.shuffleOptions), questions);
-  std::vector<int> answers(questions.size(), 0);
   const long long start = elapsedMilliseconds();
-  time_UP = paper.setTimeAllowed() * 60.0;
+  attempt.sheet = BeginSheet(candidate, paper, questions, WallSecondsNow());
+  attempt.sheet.order = DrawOrderSeed(settings.shuffleQuestions, settings.shuffleOptions);
+  const double secondsUsed = askQuestions(questions, attempt, 0, start);
+  return finishAttempt(candidate, paper, attempt, secondsUsed, questions);
+}
 
-  const int correct = askQuestions(questions, order, start, time_UP, timeUsed, answers);
-  // A paper without question records scores 0 rather than dividing by zero.
-  const double score = questions.empty() ? 0.0 : static_cast<double>(correct) * 100.0 / questions.size();
-  showResult(paper, score, timeUsed);
-  if (settings.review) showReview(questions, order, answers);
-  candidate.getTimeTaken(timeUsed <= time_UP ? timeUsed : time_UP);
-  return score;
+namespace {
+
+// Returns the header of the sheet's paper: the last one in the library with
+// its subject, level and author, or, when there is none, one made of the
+// sheet's own values.
+PaperSkeleton paperOfSheet(const AnswerSheet& sheet) {
+  PaperSkeleton found;
+  bool any = false;
+  ScanFile<PaperSkeleton>(SubjectFile, WhenMissing::kFail, SIZE_MAX, [&](PaperSkeleton& header) {
+    if (std::strcmp(header.setsubjectName(), sheet.subject) == 0 &&
+        std::strcmp(header.setPaperLevel(), sheet.level) == 0 &&
+        std::strcmp(header.setCandiNames(), sheet.author) == 0) {
+      found = header;
+      any = true;
+    }
+    return true;
+  });
+  if (any) return found;
+  found.getsubjectName(sheet.subject);
+  found.get_PaperLevel(sheet.level);
+  found.getCandiNames(sheet.author);
+  found.getTotalQuestion(sheet.questions);
+  found.getTimeAllowed(sheet.allowed / 60.0);
+  return found;
+}
+
+// Reads the sheet's paper again into *questions; true when its first
+// questions are still the edition the attempt began on.
+bool sameEdition(const AnswerSheet& sheet, std::vector<QuestionSkeleton>* questions) {
+  const std::string file = QuestionFileName(sheet.subject, sheet.level, sheet.author);
+  const size_t count = static_cast<size_t>(sheet.questions);
+  const LoadResult read = LoadFile(file, WhenMissing::kFail, count, questions);
+  return read.readable() && questions->size() == count && PaperEdition(*questions) == sheet.edition;
+}
+
+}  // namespace
+
+double resumeAttempt(CandidateSkeleton& candidate, RunningAttempt& attempt) {
+  AnswerSheet& sheet = attempt.sheet;
+  PaperSkeleton paper = paperOfSheet(sheet);
+  std::vector<QuestionSkeleton> questions;
+  // Wall-clock time since the clock started: time away from the seat counts.
+  const double sinceStart = static_cast<double>(WallSecondsNow() - sheet.started);
+  double used = sinceStart;
+  if (!sameEdition(sheet, &questions)) {
+    std::cout << "\n\tThis paper has changed since the attempt began: the answers given so far are kept and scored.\n"
+              << std::endl;
+    pauseScreen();
+    sheet.ending = kSheetPaperChanged;
+    sheet.timeTaken = used;
+    keepJournal(attempt);
+  } else if (NextPosition(sheet) >= static_cast<size_t>(sheet.questions)) {
+    used = sheet.timeTaken;
+  } else if (sheet.allowed - sinceStart < 0) {
+    sheet.ending = kSheetTimeUp;
+    sheet.timeTaken = used;
+    keepJournal(attempt);
+    showTimeUp();
+  } else {
+    clearScreen();
+    std::cout << "\n\tResuming " << sheet.subject << " at question " << sheet.answered + 1 << "." << std::endl;
+    pauseScreen();
+    clearScreen();
+    const long long start = elapsedMilliseconds() - static_cast<long long>(sinceStart * 1000.0);
+    used = askQuestions(questions, attempt, NextPosition(sheet), start);
+  }
+  return finishAttempt(candidate, paper, attempt, used, questions);
 }

@@ -6,19 +6,19 @@
 #include <vector>
 
 #include "assessment/elapsed_clock.h"
-#include "assessment/paper_fixture.h"
 #include "console/working_record.h"
 #include "core/paper_settings.h"
 #include "records/data_files.h"
 #include "records/question_skeleton.h"
 #include "records/store.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 #include "tests/working_directory.h"
 
 namespace {
 
-const std::string kPause = "Press any key to continue . . . \n";
 const std::string kTimeUp =
     "\n\tSorry, Time up. But dont worry your results have been saved succesfully for only the attempted "
     "questions.\n\n";
@@ -57,6 +57,7 @@ class TimedAssessment : public ::testing::Test {
   ScratchDir dir;
   WorkingDirectory cwd{dir};
   CandidateSkeleton candidate = candidateNamed("Mary Ann", "A123");
+  RunningAttempt attempt;
 };
 
 std::string listOf(const std::vector<std::string>& subjects) {
@@ -107,7 +108,7 @@ TEST_F(TimedAssessment, WholeAttemptScreenByScreen) {
   library({p}, {2, 1, 4});
   readings = {1000, 2000, 13500, 20250, 43418};
   ConsoleCapture console("1\n\nb\nc\nD\n");
-  const double score = assessmentTemplate(candidate);
+  const double score = assessmentTemplate(candidate, attempt);
   EXPECT_DOUBLE_EQ(score, 200.0 / 3);
   EXPECT_EQ(console.out(), listOf({"Physics"}) + choiceEcho("1") + information(p, "2") + greeting(p) + reminder("119") +
                                question(1) + reminder("107.5") + question(2) + reminder("100.75") + question(3) +
@@ -130,7 +131,7 @@ TEST_F(TimedAssessment, TimeUpBeforeTheThirdQuestionCountsOverAllQuestions) {
   // Question 2 is shown at 5 s and answered 70 s in; question 3 never shows.
   readings = {0, 1000, 5000, 70400};
   ConsoleCapture console("1\n\na\na\n\n");
-  const double score = assessmentTemplate(candidate);
+  const double score = assessmentTemplate(candidate, attempt);
   EXPECT_DOUBLE_EQ(score, 40.0);
   const std::string out = console.out();
   EXPECT_NE(out.find(reminder("59") + question(1)), std::string::npos);
@@ -147,7 +148,7 @@ TEST_F(TimedAssessment, LastAnswerAfterTheAllowanceIsCountedWithoutTimeUp) {
   library({p}, {3, 3});
   readings = {0, 1000, 59000, 75000};
   ConsoleCapture console("1\n\nc\nc\n");
-  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 100.0);
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 100.0);
   const std::string out = console.out();
   EXPECT_EQ(out.find("Time up"), std::string::npos);
   EXPECT_NE(out.find(reminder("1") + question(2) + result(p, "1", "100", "75")), std::string::npos) << out;
@@ -161,7 +162,7 @@ TEST_F(TimedAssessment, ExactlyNothingLeftStillShowsTheQuestion) {
   library({p}, {1, 2});
   readings = {0, 0, 60000, 60000};
   ConsoleCapture console("1\n\na\nb\n");
-  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 100.0);
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 100.0);
   EXPECT_NE(console.out().find(reminder("0") + question(2)), std::string::npos);
   EXPECT_DOUBLE_EQ(candidate.setTimeTaken(), 60.0);
 }
@@ -174,7 +175,7 @@ TEST_F(TimedAssessment, ContinuingLineStartsEveryThirdQuestionAfterTheFirstThree
   std::string answers;
   for (int i = 0; i < 10; ++i) answers += "a\n";
   ConsoleCapture console("1\n\n" + answers);
-  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 100.0);
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 100.0);
   const std::string out = console.out();
   for (int n : {4, 7, 10}) {
     EXPECT_NE(out.find(reminder("6000") + "\f\n\tContinuing from Question : " + std::to_string(n) + " " + question(n)),
@@ -191,7 +192,7 @@ TEST_F(TimedAssessment, WrongLettersAskAgainWithoutTheQuestion) {
   p.totalQuestions = 1;
   library({p}, {2});
   ConsoleCapture console("1\n\ne\n1\n  b is my answer\n");
-  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 100.0);
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 100.0);
   EXPECT_NE(console.out().find(question(1) + kInvalidAnswer + "\n\tYour choice : " + kInvalidAnswer +
                                "\n\tYour choice : " + result(p, "1", "100", "0")),
             std::string::npos)
@@ -210,7 +211,7 @@ TEST_F(TimedAssessment, PaperChoiceRejectsAndAcceptsAsTheNumericEntry) {
   dir.write(SubjectFile, bytes);
   dir.write(questionFileOf(b), questionBytes({1}));
   ConsoleCapture console("0\n\n4\n\nabc\n\n\n\n-1\n\n2x\n\na\n");
-  assessmentTemplate(candidate);
+  assessmentTemplate(candidate, attempt);
   const std::string range =
       "\n  The character/Number you have entered is out of range. The range is between 1 and 3\n\n\t" + kPause;
   const std::string negative =
@@ -227,7 +228,7 @@ TEST_F(TimedAssessment, MissingQuestionFileIsCreatedAndScoresZero) {
   dir.write(SubjectFile, paperBytes(p));
   readings = {0, 3000};
   ConsoleCapture console("1\n\n");
-  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 0.0);
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 0.0);
   EXPECT_NE(console.out().find(information(p, "1") + "\n The question paper you are accessing is blank.... \n\n" +
                                greeting(p) + result(p, "1", "0", "3")),
             std::string::npos)
@@ -241,7 +242,7 @@ TEST_F(TimedAssessment, BlankQuestionFileScoresZeroWithoutMessage) {
   p.totalQuestions = 4;
   library({p}, {});
   ConsoleCapture console("1\n\n");
-  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 0.0);
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 0.0);
   EXPECT_EQ(console.out().find("blank"), std::string::npos);
   EXPECT_NE(console.out().find(greeting(p) + result(p, "1", "0", "0")), std::string::npos);
 }
@@ -252,7 +253,7 @@ TEST_F(TimedAssessment, QuestionCountOfTheHeaderIsNotTrusted) {
   p.totalQuestions = 2000000000;
   library({p}, {1, 2});
   ConsoleCapture console("1\n\na\na\n");
-  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 50.0);
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 50.0);
   EXPECT_EQ(console.out().find(question(3)), std::string::npos);
 }
 
@@ -262,13 +263,13 @@ TEST_F(TimedAssessment, QuestionTableHoldsAtMostTheDeclaredCountAndNoneBelowOne)
   library({p}, {1, 1, 1, 1});  // two records more than declared
   {
     ConsoleCapture console("1\n\na\nb\n");
-    EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 50.0);
+    EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 50.0);
     EXPECT_EQ(console.out().find(question(3)), std::string::npos);
   }
   p.totalQuestions = -5;
   library({p}, {1, 1});
   ConsoleCapture console("1\n\n");
-  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 0.0);
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 0.0);
   EXPECT_EQ(console.out().find(question(1)), std::string::npos);
 }
 
@@ -278,13 +279,13 @@ TEST_F(TimedAssessment, ScoreIsOverTheRecordsReadAndPartialRecordsAreIgnored) {
   library({p}, {1, 1, 1, 1, 1, 1, 1, 2, 2});
   dir.append(questionFileOf(p), std::string(100, 'x'));  // a torn tenth record
   ConsoleCapture console("1\n\n" + std::string("a\na\na\na\na\na\na\na\na\n"));
-  EXPECT_NEAR(assessmentTemplate(candidate), 700.0 / 9, 1e-9);
+  EXPECT_NEAR(assessmentTemplate(candidate, attempt), 700.0 / 9, 1e-9);
   EXPECT_NE(console.out().find("\n\tYour score : 77.8%"), std::string::npos);
 }
 
 TEST_F(TimedAssessment, EmptyLibraryIsCreatedAndNothingIsAsked) {
   ConsoleCapture console("");
-  EXPECT_LT(assessmentTemplate(candidate), 0);
+  EXPECT_LT(assessmentTemplate(candidate, attempt), 0);
   EXPECT_EQ(console.err(), "\n\tCurrently the list of papers is lonely... try again later.\n\n");
   EXPECT_EQ(dir.size(SubjectFile), 0);
 }
@@ -305,7 +306,7 @@ TEST_F(TimedAssessment, EmptyOptionsAreNeitherShownNorAccepted) {
   three.getQuestionAnswer(3);
   dir.write(questionFileOf(p), EncodeRecord(trueFalse) + EncodeRecord(three));
   ConsoleCapture console("1\n\nc\na\nd\nC\n");
-  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 100.0);
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 100.0);
   const std::string choice = "\n\tYour choice : ";
   EXPECT_NE(console.out().find("\n\t1. Is ice cold ?\n\tA. True\n\tB. False\n" + choice +
                                "\n\tInvalid input, accepted letters are A,B. Try again please.\n" + choice +
@@ -323,7 +324,7 @@ TEST_F(TimedAssessment, ReviewFollowsTheResultOnlyWhenSet) {
   review.review = true;
   ASSERT_TRUE(SavePaperSettings(questionFileOf(p), review, "T1", 0).ok());
   ConsoleCapture console("1\n\nb\nd\n\n");
-  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate), 50.0);
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 50.0);
   EXPECT_NE(console.out().find(result(p, "1", "50", "0") + "\n\tYou answered 1 of 2 questions correctly.\n\n" +
                                "\n\t2. Question 2 ?\n\tYour answer    : D. D 2\n\tCorrect answer : C. C 2\n" + kPause),
             std::string::npos)

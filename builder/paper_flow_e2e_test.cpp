@@ -163,7 +163,7 @@ TEST(PaperFlowE2E, EditAsksUntilAValidNumberThenReplacesTheQuestion) {
                           reviewed(1, 'A') + reviewed(2, 'D') + reviewed(3, 'C') + kReviewEnd + kSaved + kAfterSave +
                           "\f\n\tWrong entry try again...\n\t" + kPause + kAfterSave + kLoggedIn),
       std::string::npos);
-  EXPECT_TRUE(dir.read(kFile).substr(3204, 3204) == questionBytes(makeQuestion(2, 4)));
+  EXPECT_TRUE(dir.read(kFile).substr(kQuestionRecordSize, kQuestionRecordSize) == questionBytes(makeQuestion(2, 4)));
 }
 
 TEST(PaperFlowE2E, TimeAllowanceByQuestionOrTyped) {

@@ -1,30 +1,21 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <sstream>
 #include <string>
 
-#include "console/calendar.h"
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
 #include "records/tutor_skeleton.h"
+#include "tests/data_fixture.h"
 #include "tests/program_run.h"
-#include "tests/record_bytes.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 
 namespace {
 
-const std::string kPause = "Press any key to continue . . . \n";
-
 std::string stars(int n) { return std::string(n, '*'); }
 
-std::string homeMenu() {
-  return std::string("\f\n        QUIZMORA           ") + dateOfToday() + "\n\n" +
-         "\t1 = Queston Builder (TUTOR).   \n\t2 = Assessment Panel (STUDENT).  \n"
-         "\t3 = About Quizmora Application.  \n\t4 = Score Board.     \n\t5 = Exit.\n"
-         "\n\t\tYour Choice (1,2,3,4,5)  : ";
-}
-const std::string kGoodbye = "\n\n\t .....................   Have a nice time   ......................\n\n\n" + kPause;
+const std::string kLeave = kGoodbye + kPause;
 
 // Input and output of: home choice 1, the welcome screen and its key press.
 const std::string kEnter = "1\n\n";
@@ -80,9 +71,6 @@ std::string loggedIn(const std::string& name) {
 const std::string kLoggedInWrong = "\f\n\t\t----------------------> Wrong entry try again <----------------------\n\n";
 
 const std::string kViewMenu = "\n\tB = Back to previous.\n\tE = Logout.\n\n\t\tYour choice : ";
-const std::string kNoSubjects =
-    "\n\n\t ------------------------>  No subjects available currently <------------------------ "
-    "\n\t---------------------> Try again later.\n\n";
 
 const std::string kJane = "Jane Doe\nA12\nKenya\n0700\njane@x.org\nHill School\nSciences\nForm 2\n";
 
@@ -106,16 +94,6 @@ ProgramRun run(const ScratchDir& dir, const std::string& input) {
   return r;
 }
 
-std::string library(int count) {
-  std::ostringstream out;
-  for (int i = 1; i <= count; ++i) {
-    PaperSkeleton p;
-    p.getsubjectName(("Paper" + std::to_string(i)).c_str());
-    p.CandidateWrite(out);
-  }
-  return out.str();
-}
-
 }  // namespace
 
 TEST(TutorAreaE2E, RegisterLogInLogOutAndGoHome) {
@@ -124,29 +102,18 @@ TEST(TutorAreaE2E, RegisterLogInLogOutAndGoHome) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out, entered() + kLoggedOut + kForm + kPassword + kSaved + kLogin + loggedIn("Jane Doe") + "\f" +
-                       kLoggedOut + "\f" + homeMenu() + kGoodbye);
+                       kLoggedOut + "\f" + homeMenu() + kLeave);
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 1230u);
-  EXPECT_EQ(textAt(bytes, 268, 100), "Jane Doe");
-  EXPECT_EQ(textAt(bytes, 368, 100), "A12");
-  EXPECT_EQ(bytes.substr(468, 4), std::string("\5\0\0\0", 4));
-  EXPECT_EQ(textAt(bytes, 472, 100), "Form 2");
-  EXPECT_EQ(textAt(bytes, 572, 100), "Kenya");
-  EXPECT_EQ(textAt(bytes, 108, 100), "jane@x.org");
-  EXPECT_EQ(textAt(bytes, 772, 100), "0700");
-  EXPECT_EQ(textAt(bytes, 1030, 100), "Hill School");
-  EXPECT_EQ(textAt(bytes, 1130, 100), "Sciences");
+  EXPECT_EQ(textsOf(bytes, kTutorFormFields), "Jane Doe|A12|Kenya|0700|jane@x.org|Hill School|Sciences|Form 2");
+  EXPECT_EQ(numberOf(bytes, "logInPassword"), 5);
 }
 
 TEST(TutorAreaE2E, DuplicateIdIsRefusedOtherCaseAndCandidateIdAccepted) {
   ScratchDir dir;
   dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
   // The same ID registered as a candidate does not count for tutors.
-  CandidateSkeleton c;
-  c.getIDNumber("a12");
-  std::ostringstream candidate;
-  c.CandidateWrite(candidate);
-  dir.write(accountRegFileCandi, candidate.str());
+  dir.write(accountRegFileCandi, accountBytes<CandidateSkeleton>("a12", 0, ""));
 
   const ProgramRun r = run(dir, kEnter + "R\nJim\nA12\n\na12\nKenya\n0700\njim@x.org\nHill\nArts\nForm 3\n7\n\ne\n");
   EXPECT_EQ(r.status, 0);  // input ends at the login screen's password prompt
@@ -156,8 +123,8 @@ TEST(TutorAreaE2E, DuplicateIdIsRefusedOtherCaseAndCandidateIdAccepted) {
             entered() + kLoggedOut + name + id + kDuplicate + kForm.substr(name.size()) + kPassword + kSaved + kLogin);
   const std::string bytes = dir.read(accountRegFileTutor);
   ASSERT_EQ(bytes.size(), 2460u);
-  EXPECT_EQ(textAt(bytes, 1230 + 368, 100), "a12");
-  EXPECT_EQ(bytes.substr(1230 + 468, 4), std::string("\7\0\0\0", 4));
+  EXPECT_EQ(textOf(bytes.substr(kTutorRecordSize), "IDNumber"), "a12");
+  EXPECT_EQ(numberOf(bytes.substr(kTutorRecordSize), "logInPassword"), 7);
 }
 
 TEST(TutorAreaE2E, BadPasswordsAreRefusedAndTheEdgesAccepted) {
@@ -166,7 +133,7 @@ TEST(TutorAreaE2E, BadPasswordsAreRefusedAndTheEdgesAccepted) {
   EXPECT_EQ(r.out, entered() + kLoggedOut + kForm + kPassword + kOutOfRange + kPassword + kNegative + kPassword +
                        kOutOfRange + kPassword + kOutOfRange + kPassword + kOutOfRange + kPassword + kSaved + kLogin +
                        loggedIn("Jane Doe"));
-  EXPECT_EQ(dir.read(accountRegFileTutor).substr(468, 4), std::string("\x2a\0\0\0", 4));
+  EXPECT_EQ(numberOf(dir.read(accountRegFileTutor), "logInPassword"), 42);
 
   for (const std::string password : {"1", "9000000"}) {
     ScratchDir edge;
@@ -269,22 +236,17 @@ TEST(TutorAreaE2E, LoggedInMenuLogOutAndWrongKey) {
 TEST(TutorAreaE2E, ViewAllPapersBackLogoutAndWrongKey) {
   ScratchDir dir;
   dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("A12", 5, "Jane Doe"));
-  dir.write(SubjectFile, library(1));
-  const std::string list =
-      "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n"
-      "\t\t1 = Paper1\n\n\t              *************         End of the List       ***********"
-      "              \n\n\tTotal Papers : 1\n" +
-      kViewMenu;
+  dir.write(SubjectFile, libraryBytes("Paper", 1));
+  const std::string list = kCatalogueHeading + "\t\t1 = Paper1" + kEndOfList + "\n\tTotal Papers : 1\n" + kViewMenu;
   const ProgramRun r = run(dir, kEnter + "l\nA12\n5\nr\nx\nBack\nR\ne\n5\n\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, entered() + kLoggedOut + kLogin + loggedIn("Jane Doe") + list + "\f\n\tWrong entry try again...\n" +
-                       list + loggedIn("Jane Doe") + list + "\f" + homeMenu() + kGoodbye);
+                       list + loggedIn("Jane Doe") + list + "\f" + homeMenu() + kLeave);
 }
 
 TEST(TutorAreaE2E, ViewAllPapersOverEveryLibraryShape) {
-  const std::string head = "\n\t\t                           A V A I L A B L E  PAPERS            \n\n\n";
-  const std::string tail =
-      "\n\n\t              *************         End of the List       ***********              \n";
+  const std::string& head = kCatalogueHeading;
+  const std::string& tail = kEndOfList;
   auto entries = [](int from, int to) {
     std::string s;
     for (int i = from; i <= to; ++i) s += "\t\t" + std::to_string(i) + " = Paper" + std::to_string(i);
@@ -298,9 +260,9 @@ TEST(TutorAreaE2E, ViewAllPapersOverEveryLibraryShape) {
   } shapes[] = {
       {"no file", false, "", "\n\tNo subjects currently, try again later...\n\n" + kNoSubjects},
       {"empty", true, "", kNoSubjects},
-      {"1241 bytes", true, library(1).substr(0, 1241), kNoSubjects},
-      {"one", true, library(1), head + entries(1, 1) + tail + "\n\tTotal Papers : 1\n"},
-      {"twelve", true, library(12),
+      {"1241 bytes", true, libraryBytes("Paper", 1).substr(0, kPaperRecordSize - 1), kNoSubjects},
+      {"one", true, libraryBytes("Paper", 1), head + entries(1, 1) + tail + "\n\tTotal Papers : 1\n"},
+      {"twelve", true, libraryBytes("Paper", 12),
        head + entries(1, 6) + "\n\n" + entries(7, 11) + "\n\n" + entries(12, 12) + tail + "\n\tTotal Papers : 12\n"},
   };
   for (const Shape& shape : shapes) {

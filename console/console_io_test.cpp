@@ -6,34 +6,29 @@
 #include <climits>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "tests/console_capture.h"
+#include "tests/screen_texts.h"
 
-TEST(ConsoleIo, ReadLineKeepsLimitMinusOneAndDiscardsRest) {
-  ConsoleCapture console("abcdefgh\nnext\n");
-  char buf[5];
-  readLine(buf, sizeof buf);
-  EXPECT_STREQ(buf, "abcd");
-  readLine(buf, sizeof buf);
-  EXPECT_STREQ(buf, "next");
-}
-
-TEST(ConsoleIo, ReadLineDropsOneCarriageReturn) {
-  ConsoleCapture console("abc\r\nx\r\r\n\r\n");
-  char buf[100];
-  readLine(buf, sizeof buf);
-  EXPECT_STREQ(buf, "abc");
-  readLine(buf, sizeof buf);
-  EXPECT_STREQ(buf, "x\r");
-  readLine(buf, sizeof buf);
-  EXPECT_STREQ(buf, "");
-}
-
-TEST(ConsoleIo, LastLineWithoutLineEndStillCounts) {
-  ConsoleCapture console("tail");
-  char buf[10];
-  readLine(buf, sizeof buf);
-  EXPECT_STREQ(buf, "tail");
+TEST(ConsoleIo, ReadLineKeepsLimitMinusOneDropsOneCarriageReturnAndTakesAnUnendedLastLine) {
+  const struct {
+    const char* input;
+    size_t room;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"abcdefgh\nnext\n", 5, {"abcd", "next"}},
+      {"abc\r\nx\r\r\n\r\n", 100, {"abc", "x\r", ""}},
+      {"tail", 10, {"tail"}},
+  };
+  for (const auto& c : cases) {
+    ConsoleCapture console(c.input);
+    char buf[100];
+    for (const std::string& line : c.lines) {
+      readLine(buf, c.room);
+      EXPECT_EQ(buf, line) << c.input;
+    }
+  }
 }
 
 TEST(ConsoleIo, ReadNonEmptyLineRepeatsPromptOnEnter) {
@@ -80,7 +75,7 @@ TEST(ConsoleIo, PauseTakesOneLineAfterDiscardingPartialOne) {
   char buf[10];
   readLine(buf, sizeof buf);
   EXPECT_STREQ(buf, "after");
-  EXPECT_EQ(console.out(), "Press any key to continue . . . \n");
+  EXPECT_EQ(console.out(), kPause);
 }
 
 TEST(ConsoleIo, ClearWritesFormFeedWhenNotATerminal) {

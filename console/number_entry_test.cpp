@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/console_capture.h"
+#include "tests/screen_texts.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ TEST(NumberEntry, PausesAfterMessagesAndCutsLongEntries) {
   NumberEntry entry = sample(false, true);
   entry.highest = 2000;
   EXPECT_EQ(enterNumber(entry), 1234);
-  EXPECT_EQ(console.out(), "N: <neg>Press any key to continue . . . \nN: ");
+  EXPECT_EQ(console.out(), "N: <neg>" + kPause + "N: ");
 }
 
 TEST(NumberEntry, EchoesTheTypedText) {

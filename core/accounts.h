@@ -2,6 +2,7 @@
 #define QUIZMORA_CORE_ACCOUNTS_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "records/record_layout.h"

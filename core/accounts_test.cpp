@@ -5,12 +5,11 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <sstream>
 #include <string>
 
 #include "records/candidate_skeleton.h"
 #include "records/tutor_skeleton.h"
-#include "tests/record_bytes.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 

@@ -2,24 +2,15 @@
 
 #include <string>
 
-#include "console/calendar.h"
+#include "records/data_files.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 
 namespace {
 
-const std::string kPause = "Press any key to continue . . . \n";
-
-std::string homeMenu() {
-  return std::string("\f\n        QUIZMORA           ") + dateOfToday() + "\n\n" +
-         "\t1 = Queston Builder (TUTOR).   \n\t2 = Assessment Panel (STUDENT).  \n"
-         "\t3 = About Quizmora Application.  \n\t4 = Score Board.     \n\t5 = Exit.\n"
-         "\n\t\tYour Choice (1,2,3,4,5)  : ";
-}
-
 const std::string kWrongChoice =
     "\n\tYou have entered a wrong character, only numbers 1,2,3,4 or 5 are required try again...\n\n";
-const std::string kGoodbye = "\n\n\t .....................   Have a nice time   ......................\n\n\n";
 
 const std::string kAboutText =
     "\n  ********************************  QUIZMORA  ********************************\n\n"
@@ -81,6 +72,6 @@ TEST(HomeE2E, EndOfInputAnywhereEndsWithZero) {
 TEST(HomeE2E, NothingIsWrittenToTheWorkingDirectory) {
   ScratchDir dir;
   runProgram(dir, "3\nh\n5\n\n");
-  EXPECT_FALSE(dir.exists("subjlib.abcdlib"));
-  EXPECT_FALSE(dir.exists("candidate.abcddata"));
+  EXPECT_FALSE(dir.exists(SubjectFile));
+  EXPECT_FALSE(dir.exists(CandiDatefilex));
 }

@@ -9,9 +9,19 @@
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
 #include "records/tutor_skeleton.h"
-#include "tests/record_bytes.h"
 
+// These tests pin each layout on literal offsets, so that the table itself
+// is checked against the bytes the files hold; everything else reads fields
+// by name.
 namespace {
+
+// Returns the NUL-terminated text in the `width` bytes at `offset` of
+// `bytes` ("" when the bytes end before the field does).
+std::string textAt(const std::string& bytes, size_t offset, size_t width) {
+  if (bytes.size() < offset + width) return "";
+  const std::string field = bytes.substr(offset, width);
+  return field.substr(0, field.find('\0'));
+}
 
 template <class Record>
 std::string encode(const Record& r) {

@@ -251,6 +251,109 @@ StoreStatus FileLock::Lock(const std::string& path, bool create) {
   return OpenLocked(path, &file_, &created);
 }
 
+// ---- A file one seat holds ------------------------------------------------
+
+namespace {
+
+// Opens `path` read-write and takes its lock without waiting; like
+// OpenLocked, a lock on a file the name no longer gives is tried again.
+StoreStatus OpenHeld(const std::string& path, File* file) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const Status opened = platform::OpenFile(path, platform::kReadWrite, file, nullptr);
+    if (!opened.ok()) return StoreStatus::Failure(StoreStep::kOpen, opened);
+    const Status locked = file->LockExclusive(0);
+    if (!locked.ok()) {
+      file->Close();
+      return StoreStatus::Failure(StoreStep::kLock, locked);
+    }
+    bool same = false;
+    const Status named = file->IsNamedBy(path, &same);
+    if (!named.ok()) return StoreStatus::Failure(StoreStep::kOpen, named);
+    if (same) return StoreStatus{};
+    file->Close();
+  }
+  return StoreStatus{StoreStep::kLock, ETIMEDOUT};
+}
+
+}  // namespace
+
+StoreStatus HeldFile::Hold(const std::string& path) {
+  Release();
+  const StoreStatus status = OpenHeld(path, &file_);
+  if (status.ok()) path_ = path;
+  return status;
+}
+
+StoreStatus HeldFile::Read(std::string* bytes) {
+  bytes->clear();
+  uint64_t size = 0;
+  Status step = file_.Size(&size);
+  if (!step.ok()) return StoreStatus::Failure(StoreStep::kRead, step);
+  bytes->resize(static_cast<size_t>(size));
+  size_t got = 0;
+  step = file_.ReadAt(0, &(*bytes)[0], bytes->size(), &got);
+  if (!step.ok()) return StoreStatus::Failure(StoreStep::kRead, step);
+  bytes->resize(got);
+  return StoreStatus{};
+}
+
+StoreStatus HeldFile::Replace(const std::string& path, const std::string& bytes) {
+  File next;
+  std::string temp_path;
+  Status step = platform::CreateTemporaryBeside(path, &next, &temp_path);
+  if (!step.ok()) return StoreStatus::Failure(StoreStep::kOpen, step);
+  StoreStatus status;
+  if (!(step = WriteAtEnd(next, bytes.data(), bytes.size())).ok()) {
+    status = StoreStatus::Failure(StoreStep::kWrite, step);
+  } else if (!(step = next.Sync()).ok()) {
+    status = StoreStatus::Failure(StoreStep::kSync, step);
+  } else if (!(step = next.LockExclusive(0)).ok()) {
+    // Locked before it has the name: no instant shows the name unlocked.
+    status = StoreStatus::Failure(StoreStep::kLock, step);
+  } else if (!(step = platform::ReplaceFile(temp_path, path)).ok()) {
+    // Where a name held open cannot be replaced (Windows without POSIX
+    // renames), the old version is let go first; the new one is locked.
+    file_.Close();
+    if (!(step = platform::ReplaceFile(temp_path, path)).ok()) status = StoreStatus::Failure(StoreStep::kReplace, step);
+  }
+  if (!status.ok()) {
+    next.Close();
+    platform::RemoveFile(temp_path);
+    return status;
+  }
+  // The new version is in place and locked: the old one's lock may go.
+  file_ = std::move(next);
+  path_ = path;
+  step = platform::SyncDirectoryOf(path);
+  if (!step.ok()) return StoreStatus::Failure(StoreStep::kSync, step);
+  return StoreStatus{};
+}
+
+StoreStatus HeldFile::Remove() {
+  if (!held()) return StoreStatus{};
+  // Removed while still locked, so no other seat takes it up in between.
+  const Status removed = platform::RemoveFile(path_);
+  Release();
+  if (!removed.ok() && removed.error != ENOENT) return StoreStatus::Failure(StoreStep::kReplace, removed);
+  return StoreStatus{};
+}
+
+void HeldFile::Release() {
+  file_.Close();
+  path_.clear();
+}
+
+StoreStatus ProbeHeld(const std::string& path, bool* busy) {
+  *busy = false;
+  File file;
+  const StoreStatus status = OpenHeld(path, &file);
+  if (status.failed == StoreStep::kLock) {
+    *busy = true;
+    return StoreStatus{};
+  }
+  return status;
+}
+
 // ---- Partial tails ---------------------------------------------------------
 
 std::string PartialTailName(const std::string& path) { return path + ".partial"; }

@@ -241,6 +241,43 @@ class FileLock {
   platform::File file_;
 };
 
+// ---- A file one seat holds ------------------------------------------------
+
+// A small file that one seat keeps locked while it lives and rewrites whole
+// at every change (a running attempt's journal). At any instant, after a
+// crash or a power loss too, the name holds one whole version: each new
+// version is written beside it, synced, locked and renamed over it, and
+// only then is the old version's lock released, so the holder always
+// holds the lock of the file the name gives.
+class HeldFile {
+ public:
+  HeldFile() = default;
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+
+  // Takes the lock of the existing file `path` without waiting. Fails with
+  // kOpen (ENOENT when it is missing) or kLock when another holder has it.
+  StoreStatus Hold(const std::string& path);
+  // Puts the whole content of the held file into *bytes.
+  StoreStatus Read(std::string* bytes);
+  // Makes `bytes` the whole content of `path` (created when missing) and
+  // holds it. On failure the name keeps the version it had.
+  StoreStatus Replace(const std::string& path, const std::string& bytes);
+  // Removes the held file and releases its lock.
+  StoreStatus Remove();
+  // Releases the lock, leaving the file as it is.
+  void Release();
+  bool held() const { return file_.is_open(); }
+
+ private:
+  std::string path_;
+  platform::File file_;
+};
+
+// Sets *busy to whether another holder keeps the lock of `path` (an
+// existing file) right now; nothing is waited for and nothing kept.
+StoreStatus ProbeHeld(const std::string& path, bool* busy);
+
 // ---- Partial tails ---------------------------------------------------------
 
 // Returns the name that keeps the bytes cut from the end of `path`.

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "records/candidate_skeleton.h"
+#include "records/data_files.h"
 #include "tests/scratch_dir.h"
 
 namespace {
@@ -46,13 +47,13 @@ int inChild(Body body) {
 
 TEST(Store, AppendCutsAPartialTailIntoThePartialFileFirst) {
   ScratchDir dir;
-  const std::string path = dir.file("candidate.abcddata");
-  dir.write("candidate.abcddata", record("A1") + "torn bytes");
+  const std::string path = dir.file(CandiDatefilex);
+  dir.write(CandiDatefilex, record("A1") + "torn bytes");
   ASSERT_TRUE(AppendRecords(path, record("A2"), kSize).ok());
-  EXPECT_EQ(dir.read("candidate.abcddata"), record("A1") + record("A2"));
+  EXPECT_EQ(dir.read(CandiDatefilex), record("A1") + record("A2"));
   EXPECT_EQ(dir.read("candidate.abcddata.partial"), "torn bytes");
   // A second cut adds to what was kept before.
-  dir.append("candidate.abcddata", "more");
+  dir.append(CandiDatefilex, "more");
   ASSERT_TRUE(AppendRecords(path, record("A3"), kSize).ok());
   EXPECT_EQ(dir.read("candidate.abcddata.partial"), "torn bytesmore");
   EXPECT_EQ(idsIn(path), (std::vector<std::string>{"A1", "A2", "A3"}));
@@ -60,8 +61,8 @@ TEST(Store, AppendCutsAPartialTailIntoThePartialFileFirst) {
 
 TEST(Store, AFailedAppendLeavesTheFileExactlyAsBefore) {
   ScratchDir dir;
-  const std::string path = dir.file("accDataCdata.abcdAcc");
-  dir.write("accDataCdata.abcdAcc", record("A1"));
+  const std::string path = dir.file(accountRegFileCandi);
+  dir.write(accountRegFileCandi, record("A1"));
   // A file-size limit lets part of the record through, then fails.
   const int status = inChild([&] {
     signal(SIGXFSZ, SIG_IGN);
@@ -71,7 +72,7 @@ TEST(Store, AFailedAppendLeavesTheFileExactlyAsBefore) {
     return s.failed == StoreStep::kWrite && s.error == EFBIG ? 0 : 1;
   });
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(dir.read("accDataCdata.abcdAcc"), record("A1"));
+  EXPECT_EQ(dir.read(accountRegFileCandi), record("A1"));
 
   // A short write that then fails (a full disk), through the store's seam.
   SetAppendHookForTesting([](platform::File& f, const char* data, size_t n) {
@@ -82,7 +83,7 @@ TEST(Store, AFailedAppendLeavesTheFileExactlyAsBefore) {
   SetAppendHookForTesting(nullptr);
   EXPECT_EQ(s.failed, StoreStep::kWrite);
   EXPECT_EQ(s.error, ENOSPC);
-  EXPECT_EQ(dir.read("accDataCdata.abcdAcc"), record("A1"));
+  EXPECT_EQ(dir.read(accountRegFileCandi), record("A1"));
   // With room again the next append lands on the boundary.
   ASSERT_TRUE(AppendRecords(path, record("A4"), kSize).ok());
   EXPECT_EQ(idsIn(path), (std::vector<std::string>{"A1", "A4"}));
@@ -98,8 +99,8 @@ TEST(Store, AppendReportsWhichStepFailed) {
 
 TEST(Store, ClashUnderTheLockAppendsNothing) {
   ScratchDir dir;
-  const std::string path = dir.file("accDataCdata.abcdAcc");
-  dir.write("accDataCdata.abcdAcc", record("A1") + record("B2"));
+  const std::string path = dir.file(accountRegFileCandi);
+  dir.write(accountRegFileCandi, record("A1") + record("B2"));
   const FieldLayout* id = FindField(CandidateLayout(), "IDNumber");
   auto sameId = [id](const std::string& wanted) {
     return [id, wanted](const char* r) { return TextField(r, *id) == wanted; };
@@ -114,7 +115,7 @@ TEST(Store, ClashUnderTheLockAppendsNothing) {
 
 TEST(Store, LockExcludesAnotherProcessAndTimesOut) {
   ScratchDir dir;
-  const std::string path = dir.file("subjlib.abcdlib");
+  const std::string path = dir.file(SubjectFile);
   FileLock held;
   ASSERT_TRUE(held.Lock(path, true).ok());
   // Another descriptor of the same file opened and closed here must not
@@ -137,7 +138,7 @@ TEST(Store, LockExcludesAnotherProcessAndTimesOut) {
 
 TEST(Store, AppendWaitsForALockReleasedInTime) {
   ScratchDir dir;
-  const std::string path = dir.file("candidate.abcddata");
+  const std::string path = dir.file(CandiDatefilex);
   int ready[2];
   ASSERT_EQ(pipe(ready), 0);
   const pid_t holder = fork();
@@ -166,8 +167,8 @@ TEST(Store, LoadsTellTheEndOfAFileFromAReadError) {
   EXPECT_EQ(r.records, 2u);
 
   // A directory opens but cannot be read: an error, not an empty file.
-  std::filesystem::create_directory(dir.file("candidate.abcddata"));
-  r = LoadFile(dir.file("candidate.abcddata"), WhenMissing::kCreate, 500, &table);
+  std::filesystem::create_directory(dir.file(CandiDatefilex));
+  r = LoadFile(dir.file(CandiDatefilex), WhenMissing::kCreate, 500, &table);
   EXPECT_EQ(r.status.failed, StoreStep::kRead);
   EXPECT_EQ(r.status.error, EISDIR);
 
@@ -184,15 +185,15 @@ TEST(Store, PublishReplacesQuestionsThenAppendsTheHeader) {
   ScratchDir dir;
   const std::string header(1242, 'h');
   dir.write("q.abcd", "old edition");
-  PublishResult r = PublishPaper(dir.file("subjlib.abcdlib"), dir.file("q.abcd"), "new edition", header);
+  PublishResult r = PublishPaper(dir.file(SubjectFile), dir.file("q.abcd"), "new edition", header);
   ASSERT_TRUE(r.ok());
   EXPECT_EQ(dir.read("q.abcd"), "new edition");
-  EXPECT_EQ(dir.read("subjlib.abcdlib"), header);
+  EXPECT_EQ(dir.read(SubjectFile), header);
   // A question file that cannot be written leaves the library alone.
   std::filesystem::create_directory(dir.file("d.abcd"));
-  r = PublishPaper(dir.file("subjlib.abcdlib"), dir.file("d.abcd"), "x", header);
+  r = PublishPaper(dir.file(SubjectFile), dir.file("d.abcd"), "x", header);
   EXPECT_EQ(r.questions.failed, StoreStep::kOpen);
-  EXPECT_EQ(dir.read("subjlib.abcdlib"), header);
+  EXPECT_EQ(dir.read(SubjectFile), header);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
 
@@ -241,4 +242,46 @@ TEST(Store, ReplacementKeepsTheOldFileUntilCommitAndFollowsTheUmask) {
   ASSERT_EQ(::stat(dir.file("a").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+}
+
+TEST(Store, HeldFileIsAlwaysOneWholeVersionAndItsHolderKeepsTheLock) {
+  ScratchDir dir;
+  const std::string path = dir.file("A1_Ann.abcdlive");
+  const std::string first(2570, 'a'), second(2570, 'b');
+  const auto busyElsewhere = [&] {
+    return inChild([&] {
+      bool busy = false;
+      return ProbeHeld(path, &busy).ok() && busy ? 0 : 1;
+    });
+  };
+  HeldFile held;
+  ASSERT_TRUE(held.Replace(path, first).ok());
+  EXPECT_EQ(busyElsewhere(), 0);
+  // A write cut short at any byte (a full disk) leaves the earlier version
+  // whole, still held, and no file beside it.
+  for (size_t cut : {size_t{0}, size_t{1}, size_t{1285}, size_t{2569}}) {
+    SetAppendHookForTesting([cut](platform::File& f, const char* data, size_t) {
+      f.Append(data, cut);
+      return platform::Status::Error(ENOSPC);
+    });
+    const StoreStatus s = held.Replace(path, second);
+    SetAppendHookForTesting(nullptr);
+    EXPECT_EQ(s.failed, StoreStep::kWrite) << cut;
+    EXPECT_EQ(dir.read("A1_Ann.abcdlive"), first) << cut;
+    EXPECT_EQ(busyElsewhere(), 0) << cut;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  // The lock follows each new version: another holder is refused.
+  ASSERT_TRUE(held.Replace(path, second).ok());
+  EXPECT_EQ(busyElsewhere(), 0);
+  HeldFile other;
+  EXPECT_EQ(other.Hold(path).failed, StoreStep::kLock);
+  held.Release();
+  ASSERT_TRUE(other.Hold(path).ok());
+  std::string bytes;
+  ASSERT_TRUE(other.Read(&bytes).ok());
+  EXPECT_EQ(bytes, second);
+  ASSERT_TRUE(other.Remove().ok());
+  EXPECT_FALSE(dir.exists("A1_Ann.abcdlive"));
+  EXPECT_EQ(held.Hold(path).failed, StoreStep::kOpen);
 }

@@ -32,16 +32,32 @@ StoreStatus DataFileSize(const std::string& path, uint64_t* size) {
   return StoreStatus{};
 }
 
-StoreStatus ListDataFolder(const std::string& dir, std::vector<std::string>* names) {
+namespace {
+
+// The names of the entries of `dir` that are folders (or, when not
+// `folders`, plain files), sorted byte by byte.
+StoreStatus ListEntries(const std::string& dir, bool folders, std::vector<std::string>* names) {
   names->clear();
   std::error_code error;
   for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
     std::error_code kind;
-    if (it->is_regular_file(kind)) names->push_back(it->path().filename().string());
+    if (folders ? it->is_directory(kind) : it->is_regular_file(kind)) {
+      names->push_back(it->path().filename().string());
+    }
   }
   if (error) return StoreStatus{StoreStep::kRead, error.value()};
   std::sort(names->begin(), names->end());
   return StoreStatus{};
+}
+
+}  // namespace
+
+StoreStatus ListDataFolder(const std::string& dir, std::vector<std::string>* names) {
+  return ListEntries(dir, false, names);
+}
+
+StoreStatus ListSubfolders(const std::string& dir, std::vector<std::string>* names) {
+  return ListEntries(dir, true, names);
 }
 
 StoreStatus MakeDataFolder(const std::string& path) {

@@ -23,6 +23,10 @@ StoreStatus DataFileSize(const std::string& path, uint64_t* size);
 // byte by byte.
 StoreStatus ListDataFolder(const std::string& dir, std::vector<std::string>* names);
 
+// Puts into *names the names of the folders in the folder `dir`, sorted
+// byte by byte.
+StoreStatus ListSubfolders(const std::string& dir, std::vector<std::string>* names);
+
 // Creates the folder `path`; the error is EEXIST when it is already there.
 StoreStatus MakeDataFolder(const std::string& path);
 

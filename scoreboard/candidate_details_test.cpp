@@ -8,15 +8,16 @@
 #include <string>
 
 #include "records/candidate_skeleton.h"
-#include "scoreboard/result_fixtures.h"
+#include "records/data_files.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 
 namespace {
 
-const Attempt kMaths{"Ann Lee", "A12", "Maths", 50, "9:5:7", 90};
-const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.5};
+const Attempt kMathsAt50{"Ann Lee", "A12", "Maths", 50, "9:5:7", 90};
+const Attempt kPhysicsIn45s{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.5};
 const std::string kResultFileError = "\n\tError while opening a file to read candidate File\n\n";
 
 }  // namespace
@@ -24,7 +25,7 @@ const std::string kResultFileError = "\n\tError while opening a file to read can
 TEST(CandidateDetails, UnreadableListEndsLikeAMissingResultFile) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
-  dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths}));
+  dir.write(kAnnResults, resultBytes({kMathsAt50}));
   {
     // No "candidate.abcddata" at all: the row cannot be read, nothing is
     // shown and the caller ends the program.
@@ -36,7 +37,7 @@ TEST(CandidateDetails, UnreadableListEndsLikeAMissingResultFile) {
   {
     // The list lost rows after it was drawn: row 2 no longer exists, and the
     // candidate of row 1 must not be shown in its place.
-    dir.write("candidate.abcddata", resultBytes({kMaths}));
+    dir.write(CandiDatefilex, resultBytes({kMathsAt50}));
     ConsoleCapture console("");
     EXPECT_FALSE(viewCandidateDetails(2, DetailLayout::kTutor));
     EXPECT_EQ(console.out(), "");
@@ -47,8 +48,8 @@ TEST(CandidateDetails, UnreadableListEndsLikeAMissingResultFile) {
 TEST(CandidateDetails, CutShortLastAttemptIsNeitherShownNorCounted) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
-  dir.write("candidate.abcddata", resultBytes({kMaths}));
-  dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics}).substr(0, 2 * kCandidateRecordSize - 1));
+  dir.write(CandiDatefilex, resultBytes({kMathsAt50}));
+  dir.write(kAnnResults, resultBytes({kMathsAt50, kPhysicsIn45s}).substr(0, 2 * kCandidateRecordSize - 1));
   ConsoleCapture console("");
   ASSERT_TRUE(viewCandidateDetails(1, DetailLayout::kScoreBoard));
   const std::string out = console.out();

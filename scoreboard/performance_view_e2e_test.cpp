@@ -4,37 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "records/data_files.h"
 #include "records/tutor_skeleton.h"
-#include "scoreboard/result_fixtures.h"
+#include "tests/data_fixture.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 
 namespace {
-
-const std::string kPause = "Press any key to continue . . . \n";
-const Attempt kMaths{"Ann Lee", "A12", "Maths", 200.0 / 3, "9:5:7", 1234.5};
-const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.123456789};
 
 // Home choice 1, the welcome key press, and a login of tutor T1.
 const std::string kLogIn = "1\n\nl\nT1\n42\n";
 const std::string kLoggedInPrompt = "\n\t\tYour choice (Q,R,T,V)  : ";
 
-const std::string kListHeader =
-    "\f\n " + std::string(119, '*') +
-    "\n\n No         \t --------------->  A L L      C A N D I D A T E S  <---------------      \n " +
-    std::string(118, '*') + "\n";
-const std::string kNoCandidates =
-    "\n\t   " + std::string(24, '*') + "  No Candidates have been recorded Yet " + std::string(23, '*') + "    \n\n\n";
+const std::string kClearedListHeader = "\f" + kListHeader;
 const std::string kTwoRows =
-    " 1 = Ann Lee                Maths                  66.7%                     9:5:7                 1.23e+03 "
-    "Seconds\n"
-    " 2 = Ann Lee                Physics                100%                  10:15:27                     45.1 "
-    "Seconds\n"
-    "\n\t********  2  Candidate(s) Have been recorded sofar *******\n";
+    kMathsRow + kPhysicsRow + "\n\t********  2  Candidate(s) Have been recorded sofar *******\n";
 const std::string kMainMenu =
     "\n\tV = View Candidate in Detail.\n\tP = Save for printing.\n\tU = Return to previous Menu.\n"
     "\tE = Exit Application.\n\n\t\tEnter your option ( V,P,U,E ) : ";
@@ -43,14 +30,7 @@ const std::string kEmptyMenu =
 const std::string kDetailMenu =
     "\t   ------------------->     Choose options below to continue     <---------------------\n\n"
     "\tP = Previous menu.\n\tE = Exit.\n\n\tYour choice (P, E)  : ";
-const std::string kWhich = "\n\tWhich candidate do you want to View : ";
-const std::string kDetail = "\f\n" + std::string(104, '_') +
-                            " \n\n\tCandidate Names           : Ann Lee\n"
-                            "\n\tCandidate ID/Passport     : A12\n"
-                            "\n\tCandidate Nationality     : Kenya\n"
-                            "\n\tCandidate Contact Number  : 0700 111 222\n"
-                            "\n\tCandidate Email           : someone@example.org\n"
-                            "\n\tTotal Subjects Attempted  : 2\n\n   " +
+const std::string kDetail = "\f\n" + std::string(104, '_') + " \n" + annParticulars("2") + "\n   " +
                             std::string(104, '_') +
                             " \n\n"
                             "    1.   Maths\t66.7% \t9:5:7\n"
@@ -61,20 +41,10 @@ const std::string kFarewell =
     "\n\n\t------------------------>         We meet again          <-------------------------\n\n\n"
     "\t\t---------------> Visit: https://www.quizmora.example and download New Libraries  <----------------\n";
 
-std::string tutorAccount() {
-  TutorSkeleton t;
-  t.getIDNumber("T1");
-  t.getLogInPassword(42);
-  t.getCandiNames("Jane Doe");
-  std::ostringstream out;
-  t.CandidateWrite(out);
-  return out.str();
-}
-
 // Runs the program with a tutor logged in and `input` typed at the tutor
 // menu; `*shown` gets what follows that menu's first prompt.
 ProgramRun runFromTutorMenu(const ScratchDir& dir, const std::string& input, std::string* shown) {
-  dir.write(accountRegFileTutor, tutorAccount());
+  dir.write(accountRegFileTutor, accountBytes<TutorSkeleton>("T1", 42, "Jane Doe"));
   ProgramRun run = runProgram(dir, kLogIn + input);
   const size_t menu = run.out.find(kLoggedInPrompt);
   *shown = menu == std::string::npos ? "" : run.out.substr(menu + kLoggedInPrompt.size());
@@ -83,7 +53,7 @@ ProgramRun runFromTutorMenu(const ScratchDir& dir, const std::string& input, std
 
 void writeTwoAttempts(const ScratchDir& dir) {
   dir.write(CandiDatefilex, resultBytes({kMaths, kPhysics}));
-  dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics}));
+  dir.write(kAnnResults, resultBytes({kMaths, kPhysics}));
 }
 
 }  // namespace
@@ -94,7 +64,7 @@ TEST(PerformanceViewE2E, EmptyListReturnsToTheTutorMenuOrExitsWithOne) {
   std::string shown;
   const ProgramRun run = runFromTutorMenu(dir, "t\nx\nu\nT\ne\n", &shown);
   EXPECT_EQ(run.status, 1);
-  const std::string view = kListHeader + kNoCandidates + kEmptyMenu;
+  const std::string view = kClearedListHeader + kNoCandidates + kEmptyMenu;
   const std::string first = view + " \n Wrong entry try again...\n" + kEmptyMenu + "\f\f";
   ASSERT_EQ(shown.substr(0, first.size()), first);
   EXPECT_EQ(shown.substr(shown.size() - view.size() - 1), view + "\f");
@@ -106,13 +76,10 @@ TEST(PerformanceViewE2E, MenusChoiceAndTheTutorLayout) {
   std::string shown;
   const ProgramRun run = runFromTutorMenu(dir, "t\nwhat\nv\n-1\n\n3\n\n2\nx\np\nE\n", &shown);
   EXPECT_EQ(run.status, 1);
-  const std::string list = kListHeader + kTwoRows + kMainMenu;
-  EXPECT_EQ(shown, list + "\n\t\tWrong input... try again.\n" + kMainMenu + kWhich +
-                       "\n  The number you have entered is negative. Only Positive integers are allowed. \n\n" +
-                       kPause + kWhich +
-                       "\n\tThe character/Number you have entered is out of range. The range is between 1 and 2\n\n\t" +
-                       kPause + kWhich + kDetail + kDetailMenu + "\n\tWrong Entry, try again...\n\n" + kDetailMenu +
-                       list + kFarewell);
+  const std::string list = kClearedListHeader + kTwoRows + kMainMenu;
+  EXPECT_EQ(shown, list + "\n\t\tWrong input... try again.\n" + kMainMenu + kWhich + kNegativeRow + kWhich +
+                       rowOutOfRange(2) + kWhich + kDetail + kDetailMenu + "\n\tWrong Entry, try again...\n\n" +
+                       kDetailMenu + list + kFarewell);
   EXPECT_EQ(run.err, "");
 }
 
@@ -138,13 +105,8 @@ TEST(PerformanceViewE2E, SavingForPrintingEndsOnTheViewAllPapersScreen) {
   const ProgramRun run = runFromTutorMenu(dir, "t\nP\n \nresults\n\nB\nV\nP\n5\n\n", &shown);
   EXPECT_EQ(run.status, 0);
   const std::string saved =
-      kListHeader + kTwoRows + kMainMenu + "\n\tName your file : \n\tName your file : " +
-      "\n\a  Your file has been saved succesfully for printing.\n  You can search for it in file in file explorer or "
-      "in the folder conatiaining your library files.\n\t" +
-      kPause +
-      "\n\tNo subjects currently, try again later...\n\n"
-      "\n\n\t ------------------------>  No subjects available currently <------------------------ "
-      "\n\t---------------------> Try again later.\n\n"
+      kClearedListHeader + kTwoRows + kMainMenu + "\n\tName your file : \n\tName your file : " + kSavedForPrinting +
+      "\n\tNo subjects currently, try again later...\n\n" + kNoSubjects +
       "\n\tB = Back to previous.\n\tE = Logout.\n\n\t\tYour choice : \f\n\tYou are currently logged in as Jane Doe";
   EXPECT_EQ(shown.substr(0, saved.size()), saved);
   const std::string file = dir.read("results.qzmrpt");

@@ -10,26 +10,21 @@
 #include <string>
 
 #include "console/calendar.h"
-#include "scoreboard/result_fixtures.h"
+#include "records/data_files.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 #include "tests/working_directory.h"
 
 namespace {
 
-const Attempt kMaths{"Ann Lee", "A12", "Maths", 200.0 / 3, "9:5:7", 1234.5};
-const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.123456789};
 const Attempt kLongName{"Bartholomew Longname-Smith", "B7", "Chemistry", 50, "11:0:0", 90};
 
-const std::string kPause = "Press any key to continue . . . \n";
 const std::string kOverwritePrompt =
     "\n\tFile name already exits, choose to Overwrite it or change the name to continue.\n"
     "\n\tW = Overwrite the file.\n\tR = Save with a different name.\n\tYour choice : ";
 const std::string kNamePrompt = "\n\tName your file : ";
-const std::string kSaved =
-    "\n\a  Your file has been saved succesfully for printing.\n  You can search for it in file in file explorer or "
-    "in the folder conatiaining your library files.\n\t" +
-    kPause;
 
 // The date and time the file's first line shows: 7/12/2026 | Monday at 9:5:7.
 class FixedClock {
@@ -68,7 +63,7 @@ TEST(PrintableResults, WritesHeaderRowsAndCountWithSingleLineFeeds) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
   FixedClock clock;
-  dir.write("candidate.abcddata", resultBytes({kMaths, kPhysics, kLongName}));
+  dir.write(CandiDatefilex, resultBytes({kMaths, kPhysics, kLongName}));
   ConsoleCapture console("");
   ASSERT_TRUE(print("results"));
   EXPECT_EQ(dir.read("results.qzmrpt"),
@@ -87,7 +82,7 @@ TEST(PrintableResults, WritesHeaderRowsAndCountWithSingleLineFeeds) {
 TEST(PrintableResults, ExtensionIsAlwaysAppendedInPlace) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
-  dir.write("candidate.abcddata", "");
+  dir.write(CandiDatefilex, "");
   ConsoleCapture console("");
   char name[kPrintableNameRoom] = "results.qzmrpt";
   ASSERT_TRUE(printResults(name));
@@ -101,7 +96,7 @@ TEST(PrintableResults, ExtensionIsAlwaysAppendedInPlace) {
 TEST(PrintableResults, ExistingFileAsksUntilOverwriteOrRename) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
-  dir.write("candidate.abcddata", resultBytes({kMaths}));
+  dir.write(CandiDatefilex, resultBytes({kMaths}));
   dir.write("results.qzmrpt", "old");
   {
     ConsoleCapture console("r\n");
@@ -133,7 +128,7 @@ TEST(PrintableResults, NameThatCannotBeCreatedIsReportedAsNotSaved) {
 TEST(PrintableResults, TypedFoldersStayInTheWorkingDirectory) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
-  dir.write("candidate.abcddata", "");
+  dir.write(CandiDatefilex, "");
   ConsoleCapture console("");
   ASSERT_TRUE(print("../sum\\mary"));
   EXPECT_TRUE(dir.exists(".._sum_mary.qzmrpt"));
@@ -147,7 +142,7 @@ TEST(PrintableResults, MissingDataFileIsCreatedAndOnlyTheHeaderWritten) {
   ASSERT_TRUE(print("results"));
   EXPECT_EQ(dir.read("results.qzmrpt"), kFileHeader);
   EXPECT_EQ(console.out(), "\n\tThe file is empty...\tTry again later.... Thanks\n\n");
-  EXPECT_TRUE(dir.exists("candidate.abcddata"));
+  EXPECT_TRUE(dir.exists(CandiDatefilex));
 }
 
 // A summary is written only of results that could be read whole.
@@ -156,14 +151,14 @@ TEST(PrintableResults, UnreadableResultsAreNeverReportedAsSaved) {
   WorkingDirectory inside(dir);
   FixedClock clock;
   // A link into a missing folder: neither readable nor creatable, even for root.
-  ASSERT_EQ(::symlink("missing/folder/data", "candidate.abcddata"), 0);
+  ASSERT_EQ(::symlink("missing/folder/data", CandiDatefilex), 0);
   ConsoleCapture console("");
   EXPECT_FALSE(print("results"));
   EXPECT_FALSE(dir.exists("results.qzmrpt"));
   EXPECT_EQ(console.err(), "\n\tError while opening a file to write your score. Ooops!\n\n\tError opening the file\n");
   // A read error (a directory in the file's place) is no empty list either.
-  ::unlink("candidate.abcddata");
-  ::mkdir("candidate.abcddata", 0755);
+  ::unlink(CandiDatefilex);
+  ::mkdir(CandiDatefilex, 0755);
   ConsoleCapture again("");
   EXPECT_FALSE(print("results"));
   EXPECT_FALSE(dir.exists("results.qzmrpt"));
@@ -173,10 +168,10 @@ TEST(PrintableResults, UnreadableResultsAreNeverReportedAsSaved) {
 TEST(PrintableResults, NamingLoopRefusesOneSpaceAndRetriesAfterFailure) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
-  dir.write("candidate.abcddata", resultBytes({kMaths}));
+  dir.write(CandiDatefilex, resultBytes({kMaths}));
   ConsoleCapture console(" \n" + kUncreatable + "\n  \n\n");
   savePrintableResults();
-  EXPECT_EQ(console.out(), kNamePrompt + kNamePrompt + kNamePrompt + kSaved);
+  EXPECT_EQ(console.out(), kNamePrompt + kNamePrompt + kNamePrompt + kSavedForPrinting);
   EXPECT_EQ(console.err(), "\n\tError opening the file\n");
   EXPECT_TRUE(dir.exists("  .qzmrpt"));
   EXPECT_FALSE(dir.exists(" .qzmrpt"));
@@ -185,12 +180,12 @@ TEST(PrintableResults, NamingLoopRefusesOneSpaceAndRetriesAfterFailure) {
 TEST(PrintableResults, NamingLoopKeepsAtMost249Characters) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
-  dir.write("candidate.abcddata", "");
+  dir.write(CandiDatefilex, "");
   // 260 characters are cut to 249; with the extension the name is too long
   // for the file system, so the loop asks again.
   ConsoleCapture console(std::string(260, 'n') + "\nshort\n\n");
   savePrintableResults();
-  EXPECT_EQ(console.out(), kNamePrompt + kNamePrompt + kSaved);
+  EXPECT_EQ(console.out(), kNamePrompt + kNamePrompt + kSavedForPrinting);
   EXPECT_EQ(console.err(), "\n\tError opening the file\n");
   EXPECT_TRUE(dir.exists("short.qzmrpt"));
 }
@@ -198,7 +193,7 @@ TEST(PrintableResults, NamingLoopKeepsAtMost249Characters) {
 TEST(PrintableResults, FileThatCannotBeWrittenWholeIsNotReportedAsSaved) {
   ScratchDir dir;
   WorkingDirectory inside(dir);
-  dir.write("candidate.abcddata", resultBytes({kMaths}));
+  dir.write(CandiDatefilex, resultBytes({kMaths}));
   dir.write("full.qzmrpt", "earlier");
   // Files may not grow beyond 100 bytes while the save runs, as on a full
   // disk: the new file cannot be written whole.

@@ -6,79 +6,40 @@
 
 #include <string>
 
-#include "console/calendar.h"
-#include "scoreboard/result_fixtures.h"
+#include "records/data_files.h"
+#include "tests/data_fixture.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
+#include "tests/screen_texts.h"
 
 namespace {
 
-const std::string kPause = "Press any key to continue . . . \n";
-const Attempt kMaths{"Ann Lee", "A12", "Maths", 200.0 / 3, "9:5:7", 1234.5};
-const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.123456789};
-const Attempt kChemistry{"Ann Lee", "A12", "Chemistry", 50, "11:0:0", 90};
-
-std::string homeMenu() {
-  return std::string("\f\n        QUIZMORA           ") + dateOfToday() + "\n\n" +
-         "\t1 = Queston Builder (TUTOR).   \n\t2 = Assessment Panel (STUDENT).  \n"
-         "\t3 = About Quizmora Application.  \n\t4 = Score Board.     \n\t5 = Exit.\n"
-         "\n\t\tYour Choice (1,2,3,4,5)  : ";
-}
-const std::string kGoodbye = "\n\n\t .....................   Have a nice time   ......................\n\n\n";
-
-const std::string kListHeader =
-    "\n " + std::string(119, '*') +
-    "\n\n No         \t --------------->  A L L      C A N D I D A T E S  <---------------      \n " +
-    std::string(118, '*') + "\n";
-const std::string kNoCandidates =
-    "\n\t   " + std::string(24, '*') + "  No Candidates have been recorded Yet " + std::string(23, '*') + "    \n\n\n";
 const std::string kFileCreated = "\n\tThe file is empty...\tTry again later.... Thanks\n\n";
 
 std::string summary(int count) {
   return "\n\t********  " + std::to_string(count) + "  Candidate(s) Have been recorded sofar *******\n";
 }
 
-// The three attempts above, as the list shows them.
-const std::string kThreeRows =
-    " 1 = Ann Lee                Maths                  66.7%                     9:5:7                 1.23e+03 "
-    "Seconds\n"
-    " 2 = Ann Lee                Physics                100%                  10:15:27                     45.1 "
-    "Seconds\n"
-    " 3 = Ann Lee                Chemistry              50%                    11:0:0                       90 "
-    "Seconds\n";
+const std::string kThreeRows = kMathsRow + kPhysicsRow + kChemistryRow;
 
 const std::string kEmptyMenu =
     "\n\tU = Return to previous Menu.\n\tE = Exit Application.\n\n\t\tEnter your Option( U,E ): ";
 const std::string kMainMenu =
     "\n\tV = View Candidate in Detail.\n\tU = Return to previous Menu.\n\tE = Exit Application.\n"
     "\n\t\tEnter your Option( V,W,U,E ): ";
-const std::string kWhich = "\n\tWhich candidate do you want to View : ";
-const std::string kNegative =
-    "\n  The number you have entered is negative. Only Positive integers are allowed. \n\n" + kPause;
-std::string outOfRange(int count) {
-  return "\n\tThe character/Number you have entered is out of range. The range is between 1 and " +
-         std::to_string(count) + "\n\n\t" + kPause;
-}
 const std::string kDetailMenu =
     "\t-------------------> Choose options below to continue <--------------------- \n\n"
     "\tP = Previous menu.\n\tE = Exit.\n\n\tYour choice (P, E)  : ";
 
 std::string detailHeader(const std::string& count) {
-  return "\n" + std::string(96, '_') +
-         "\n\n\tCandidate Names           : Ann Lee\n"
-         "\n\tCandidate ID/Passport     : A12\n"
-         "\n\tCandidate Nationality     : Kenya\n"
-         "\n\tCandidate Contact Number  : 0700 111 222\n"
-         "\n\tCandidate Email           : someone@example.org\n"
-         "\n\tTotal Subjects Attempted  : " +
-         count + "\n\n   " + std::string(94, '_') + "\n\n";
+  return "\n" + std::string(96, '_') + "\n" + annParticulars(count) + "\n   " + std::string(94, '_') + "\n\n";
 }
 const std::string kDetailFooter = "\n   " + std::string(25, '_') + std::string(13, ' ') + "www.quizmora.example" +
                                   std::string(5, ' ') + std::string(30, '_') + "\n\n";
 
 void writeThreeAttempts(const ScratchDir& dir) {
-  dir.write("candidate.abcddata", resultBytes({kMaths, kPhysics, kChemistry}));
-  dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics, kChemistry}));
+  dir.write(CandiDatefilex, resultBytes({kMaths, kPhysics, kChemistry}));
+  dir.write(kAnnResults, resultBytes({kMaths, kPhysics, kChemistry}));
 }
 
 }  // namespace
@@ -89,13 +50,13 @@ TEST(ScoreBoardE2E, NoDataFileYetCreatesItAndEmptyListExitsWithZero) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, homeMenu() + "\f" + kFileCreated + kListHeader + kNoCandidates + kEmptyMenu + "\f");
   EXPECT_EQ(run.err, "");
-  EXPECT_TRUE(dir.exists("candidate.abcddata"));
-  EXPECT_EQ(dir.size("candidate.abcddata"), 0);
+  EXPECT_TRUE(dir.exists(CandiDatefilex));
+  EXPECT_EQ(dir.size(CandiDatefilex), 0);
 }
 
 TEST(ScoreBoardE2E, EmptyListRejectsOtherKeysAndReturnsHome) {
   ScratchDir dir;
-  dir.write("candidate.abcddata", "");
+  dir.write(CandiDatefilex, "");
   const ProgramRun run = runProgram(dir, "4\nv\nu\n5\n\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, homeMenu() + "\f" + kListHeader + kNoCandidates + kEmptyMenu + " \n Wrong entry try again...\n" +
@@ -105,7 +66,7 @@ TEST(ScoreBoardE2E, EmptyListRejectsOtherKeysAndReturnsHome) {
 TEST(ScoreBoardE2E, ListShowsEveryAttemptAndADamagedTailIsIgnored) {
   ScratchDir dir;
   writeThreeAttempts(dir);
-  dir.append("candidate.abcddata", std::string(500, 'x'));
+  dir.append(CandiDatefilex, std::string(500, 'x'));
   const ProgramRun run = runProgram(dir, "4\nU\n5\n\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, homeMenu() + "\f" + kListHeader + kThreeRows + summary(3) + kMainMenu + "\f" + homeMenu() +
@@ -114,7 +75,7 @@ TEST(ScoreBoardE2E, ListShowsEveryAttemptAndADamagedTailIsIgnored) {
 
 TEST(ScoreBoardE2E, LongTextsPushTheirRowOnly) {
   ScratchDir dir;
-  dir.write("candidate.abcddata",
+  dir.write(CandiDatefilex,
             resultBytes(
                 {{"Bartholomew Longname-Smith", "B7", "Exactly twenty-three ch", 7.25, "23:59:59", 0.5}, kChemistry}));
   const ProgramRun run = runProgram(dir, "4\ne\n");
@@ -129,7 +90,7 @@ TEST(ScoreBoardE2E, LongTextsPushTheirRowOnly) {
 
 TEST(ScoreBoardE2E, ListStopsAtOneThousandRecords) {
   ScratchDir dir;
-  dir.write("candidate.abcddata", repeatedResultBytes(kPhysics, 1001));
+  dir.write(CandiDatefilex, repeatedResultBytes(kPhysics, 1001));
   const ProgramRun run = runProgram(dir, "4\nu\n5\n\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("\n 1000 = Ann Lee"), std::string::npos);
@@ -144,9 +105,9 @@ TEST(ScoreBoardE2E, CandidateChoiceInsistsOnANumberInRange) {
   const ProgramRun run = runProgram(dir, "4\nwait\nvx\n0\n\n4\n\nabc\n\n-1\n\n12345\n\n3x\ne\n");
   EXPECT_EQ(run.status, 1);
   const std::string expected = homeMenu() + "\f" + kListHeader + kThreeRows + summary(3) + kMainMenu +
-                               "\n\t\tWrong input... try again.\n" + kMainMenu + kWhich + outOfRange(3) + kWhich +
-                               outOfRange(3) + kWhich + outOfRange(3) + kWhich + kNegative + kWhich + outOfRange(3) +
-                               kWhich + "\f" + detailHeader("3");
+                               "\n\t\tWrong input... try again.\n" + kMainMenu + kWhich + rowOutOfRange(3) + kWhich +
+                               rowOutOfRange(3) + kWhich + rowOutOfRange(3) + kWhich + kNegativeRow + kWhich +
+                               rowOutOfRange(3) + kWhich + "\f" + detailHeader("3");
   EXPECT_EQ(run.out.substr(0, expected.size()), expected);
   EXPECT_EQ(run.out.substr(run.out.size() - kDetailMenu.size()), kDetailMenu);
   EXPECT_EQ(run.err, "");
@@ -155,8 +116,8 @@ TEST(ScoreBoardE2E, CandidateChoiceInsistsOnANumberInRange) {
 TEST(ScoreBoardE2E, DetailViewListsTheCandidatesOwnAttempts) {
   ScratchDir dir;
   // Two list rows of one candidate; either row opens the same screen.
-  dir.write("candidate.abcddata", resultBytes({kMaths, kPhysics}));
-  dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics}));
+  dir.write(CandiDatefilex, resultBytes({kMaths, kPhysics}));
+  dir.write(kAnnResults, resultBytes({kMaths, kPhysics}));
   const std::string screen = "\f" + detailHeader("2") +
                              "  1. Maths                  66.7%                9:5:7         1234.5  Seconds\n"
                              "  2. Physics                100%             10:15:27      45.123457  Seconds\n" +
@@ -174,8 +135,8 @@ TEST(ScoreBoardE2E, DetailViewListsTheCandidatesOwnAttempts) {
 
 TEST(ScoreBoardE2E, DetailViewShowsAtMostFiveHundredAttempts) {
   ScratchDir dir;
-  dir.write("candidate.abcddata", resultBytes({kChemistry}));
-  dir.write("A12_Ann Lee.abcdrpt", repeatedResultBytes(kChemistry, 501));
+  dir.write(CandiDatefilex, resultBytes({kChemistry}));
+  dir.write(kAnnResults, repeatedResultBytes(kChemistry, 501));
   const ProgramRun run = runProgram(dir, "4\nv\n1\ne\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("Total Subjects Attempted  : 500\n"), std::string::npos);
@@ -186,8 +147,8 @@ TEST(ScoreBoardE2E, DetailViewShowsAtMostFiveHundredAttempts) {
 
 TEST(ScoreBoardE2E, EmptyResultFileShowsTheListRowsParticulars) {
   ScratchDir dir;
-  dir.write("candidate.abcddata", resultBytes({kMaths}));
-  dir.write("A12_Ann Lee.abcdrpt", "");
+  dir.write(CandiDatefilex, resultBytes({kMaths}));
+  dir.write(kAnnResults, "");
   const ProgramRun run = runProgram(dir, "4\nv\n1\ne\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find(detailHeader("0") +
@@ -198,7 +159,7 @@ TEST(ScoreBoardE2E, EmptyResultFileShowsTheListRowsParticulars) {
 
 TEST(ScoreBoardE2E, MissingResultFileEndsTheProgramWithZero) {
   ScratchDir dir;
-  dir.write("candidate.abcddata", resultBytes({kMaths}));
+  dir.write(CandiDatefilex, resultBytes({kMaths}));
   const ProgramRun run = runProgram(dir, "4\nv\n1\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "\n\tError while opening a file to read candidate File\n\n");

@@ -12,20 +12,19 @@
 #include <thread>
 
 #include "console/console_io.h"
-#include "scoreboard/result_fixtures.h"
+#include "records/data_files.h"
 #include "tests/console_capture.h"
+#include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
 #include "tests/working_directory.h"
 
 namespace {
 
-const Attempt kMaths{"Ann Lee", "A12", "Maths", 200.0 / 3, "9:5:7", 1234.5};
-const Attempt kPhysics{"Ann Lee", "A12", "Physics", 100, "10:15:27", 45.123456789};
 const Attempt kBiology{"Cy Dee", "C3", "Biology", 12.5, "14:2:9", 33};
 
 void writeTwoAttempts(const ScratchDir& dir) {
-  dir.write("candidate.abcddata", resultBytes({kMaths, kPhysics}));
-  dir.write("A12_Ann Lee.abcdrpt", resultBytes({kMaths, kPhysics}));
+  dir.write(CandiDatefilex, resultBytes({kMaths, kPhysics}));
+  dir.write(kAnnResults, resultBytes({kMaths, kPhysics}));
 }
 
 }  // namespace
@@ -58,7 +57,7 @@ TEST(ScoreBoardView, PreviousMenuShowsAResultSavedMeanwhile) {
     while (pending > 0 && ::ioctl(fds[0], FIONREAD, &pending) == 0) {
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    dir.append("candidate.abcddata", resultBytes({kBiology}));
+    dir.append(CandiDatefilex, resultBytes({kBiology}));
     const std::string rest = "p\nu\n";
     if (::write(fds[1], rest.data(), rest.size()) < 0) return;
     ::close(fds[1]);

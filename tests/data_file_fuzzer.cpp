@@ -126,7 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         writeFile(QuestionFileName(paper.setsubjectName(), paper.setPaperLevel(), paper.setCandiNames()).c_str(),
                   data + header, size - header);
         CandidateSkeleton candidate;
-        assessmentTemplate(candidate);
+        RunningAttempt attempt;
+        assessmentTemplate(candidate, attempt);
       }
       break;
     }

@@ -3,10 +3,12 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <utility>
 
+#include "core/limits.h"
 #include "records/answer_sheet.h"
 #include "records/candidate_skeleton.h"
 #include "records/coding.h"
@@ -20,15 +22,31 @@
 
 namespace {
 
-template <class Record>
-void fillPerson(Record& r, const Person& p) {
-  r.getCandiNames(p.name.c_str());
-  r.getIDNumber(p.id.c_str());
-  r.getCandiLevel(p.level.c_str());
+// Sets the particulars every account and result record carries.
+void setParticulars(CandidateSkeleton& r, const std::string& name, const std::string& id, const std::string& level,
+                    const char* email, const char* contact) {
+  r.getCandiNames(name.c_str());
+  r.getIDNumber(id.c_str());
+  r.getCandiLevel(level.c_str());
   r.getcandiCountry("Kenya");
-  r.getEmail("someone@example.org");
-  r.getContact("0700 000 000");
+  r.getEmail(email);
+  r.getContact(contact);
+}
+
+void fillPerson(CandidateSkeleton& r, const Person& p) {
+  setParticulars(r, p.name, p.id, p.level, "someone@example.org", "0700 000 000");
   r.getLogInPassword(std::atoi(p.password.c_str()));
+}
+
+QuestionSkeleton questionRecord(const std::string& text, const std::string (&options)[4], int answer) {
+  QuestionSkeleton q;
+  q.getQuestion(text.c_str());
+  q.getOptionA(options[0].c_str());
+  q.getOptionB(options[1].c_str());
+  q.getOptionC(options[2].c_str());
+  q.getOptionD(options[3].c_str());
+  q.getQuestionAnswer(answer);
+  return q;
 }
 
 bool endsWith(const std::string& s, const std::string& tail) {
@@ -45,31 +63,140 @@ const RecordLayout& layoutOfSize(long size) {
   return CandidateLayout();
 }
 
-int32_t int32Named(const std::string& bytes, size_t at, const RecordLayout& layout, const char* field) {
-  return DecodeFixed32(bytes.data() + at + FindField(layout, field)->offset);
-}
-
 // Checks every record of a file the program wrote itself.
 void checkRecords(const std::string& name, const std::string& bytes, long size, std::vector<std::string>& problems) {
+  const RecordLayout& layout = layoutOfSize(size);
   for (size_t at = 0; at + static_cast<size_t>(size) <= bytes.size(); at += static_cast<size_t>(size)) {
-    const std::vector<std::pair<int, int>> texts = textFieldsOf(size);
-    for (const auto& field : texts) {
-      if (bytes[at + static_cast<size_t>(field.first + field.second - 1)] != '\0') {
+    const std::string record = bytes.substr(at, static_cast<size_t>(size));
+    for (const FieldLayout& field : layout.fields) {
+      if (field.kind == FieldKind::kText && !TextTerminated(record.data(), field)) {
         problems.push_back(name + ": record at " + std::to_string(at) + " has a text without its terminator");
       }
     }
-    const RecordLayout& layout = layoutOfSize(size);
-    if (size == 3204) {
-      const int32_t answer = int32Named(bytes, at, layout, "answer");
+    if (&layout == &QuestionLayout()) {
+      const int32_t answer = numberOf(record, "answer");
       if (answer < 1 || answer > 4) problems.push_back(name + ": question with answer " + std::to_string(answer));
     } else if (name == accountRegFileTutor || name == accountRegFileCandi) {
-      const int32_t password = int32Named(bytes, at, layout, "logInPassword");
-      if (password < 1 || password > 9000000) problems.push_back(name + ": account with password out of range");
+      const int32_t password = numberOf(record, "logInPassword");
+      if (password < 1 || password > kHighestPassword) {
+        problems.push_back(name + ": account with password out of range");
+      }
     }
   }
 }
 
+// Returns the field `name` of any record type, or nullptr.
+const FieldLayout* fieldNamed(const char* name) {
+  const FieldLayout* field = FindField(PaperLayout(), name);  // holds the tutor's and the candidate's
+  return field ? field : FindField(QuestionLayout(), name);
+}
+
 }  // namespace
+
+std::string textOf(const std::string& bytes, const char* name) {
+  const FieldLayout* field = fieldNamed(name);
+  if (!field || bytes.size() < field->offset + field->width) return "";
+  return TextField(bytes.data(), *field);
+}
+
+std::string textsOf(const std::string& bytes, const std::vector<const char*>& names) {
+  std::string joined;
+  for (size_t i = 0; i < names.size(); ++i) joined += (i == 0 ? "" : "|") + textOf(bytes, names[i]);
+  return joined;
+}
+
+int32_t numberOf(const std::string& bytes, const char* name) {
+  const FieldLayout* field = fieldNamed(name);
+  if (!field || bytes.size() < field->offset + field->width) return 0;
+  return DecodeFixed32(bytes.data() + field->offset);
+}
+
+CandidateSkeleton candidateNamed(const std::string& name, const std::string& id, int password) {
+  CandidateSkeleton c;
+  setParticulars(c, name, id, "Form 4", "mary@home.example", "0711000111");
+  c.getLogInPassword(password);
+  return c;
+}
+
+std::string candidateBytes(const CandidateSkeleton& candidate) { return EncodeRecord(candidate); }
+
+CandidateSkeleton candidateAt(const std::string& bytes, size_t offset) {
+  CandidateSkeleton c;
+  if (bytes.size() >= offset + kCandidateRecordSize) c.DecodeFrom(bytes.data() + offset);
+  return c;
+}
+
+CandidateSkeleton resultRecord(const Attempt& a) {
+  CandidateSkeleton r;
+  setParticulars(r, a.name, a.id, "Form 2", "someone@example.org", "0700 111 222");
+  r.getsubjectName(a.subject);
+  r.getcandiscores(a.score);
+  r.getTimeAttempted(a.time);
+  r.getTimeTaken(a.taken);
+  r.getDateAttempted("7/12/2026 | Monday");
+  return r;
+}
+
+std::string resultBytes(const std::vector<Attempt>& attempts) {
+  std::string bytes;
+  for (const Attempt& a : attempts) bytes += EncodeRecord(resultRecord(a));
+  return bytes;
+}
+
+std::string repeatedResultBytes(const Attempt& a, int n) {
+  const std::string one = resultBytes({a});
+  std::string all;
+  for (int i = 0; i < n; ++i) all += one;
+  return all;
+}
+
+std::string paperBytes(const PaperFacts& facts) {
+  PaperSkeleton paper;
+  paper.getsubjectName(facts.subject.c_str());
+  paper.getCandiNames(facts.author.c_str());
+  paper.get_PaperLevel(facts.level.c_str());
+  paper.getTotalQuestion(facts.totalQuestions);
+  paper.getTimeAllowed(facts.minutes);
+  paper.getContact(facts.contact.c_str());
+  paper.getEmail(facts.email.c_str());
+  paper.get_Deparment(facts.department.c_str());
+  return EncodeRecord(paper);
+}
+
+std::string libraryBytes(const std::string& prefix, int count) {
+  std::string bytes;
+  for (int i = 1; i <= count; ++i) {
+    PaperSkeleton paper;
+    paper.getsubjectName((prefix + std::to_string(i)).c_str());
+    bytes += EncodeRecord(paper);
+  }
+  return bytes;
+}
+
+std::string questionFileOf(const PaperFacts& paper) {
+  return QuestionFileName(paper.subject.c_str(), paper.level.c_str(), paper.author.c_str());
+}
+
+QuestionSkeleton makeQuestion(int i, int answer, const std::string& gap) {
+  const std::string n = std::to_string(i);
+  const std::string options[4] = {"A" + gap + n, "B" + gap + n, "C" + gap + n, "D" + gap + n};
+  return questionRecord("Question " + n, options, answer);
+}
+
+std::vector<QuestionSkeleton> makePaper(const std::vector<int>& answers) {
+  std::vector<QuestionSkeleton> paper;
+  for (size_t i = 0; i < answers.size(); ++i) paper.push_back(makeQuestion(static_cast<int>(i + 1), answers[i]));
+  return paper;
+}
+
+std::string questionBytes(const std::vector<int>& answers) {
+  std::string bytes;
+  for (size_t i = 0; i < answers.size(); ++i)
+    bytes += questionBytes(makeQuestion(static_cast<int>(i + 1), answers[i], " "));
+  return bytes;
+}
+
+std::string questionBytes(const QuestionSkeleton& record) { return EncodeRecord(record); }
 
 std::vector<std::pair<int, int>> textFieldsOf(long size) {
   std::vector<std::pair<int, int>> texts;
@@ -95,18 +222,9 @@ void addCandidateAccount(const ScratchDir& dir, const Person& candidate) {
 }
 
 std::string questionFileBytes(const std::vector<Question>& questions) {
-  std::ostringstream file;
-  for (const Question& q : questions) {
-    QuestionSkeleton r;
-    r.getQuestion(q.text.c_str());
-    r.getOptionA(q.options[0].c_str());
-    r.getOptionB(q.options[1].c_str());
-    r.getOptionC(q.options[2].c_str());
-    r.getOptionD(q.options[3].c_str());
-    r.getQuestionAnswer(optionNumber(q.correct));
-    r.QuestionWrite(file);
-  }
-  return file.str();
+  std::string file;
+  for (const Question& q : questions) file += EncodeRecord(questionRecord(q.text, q.options, optionNumber(q.correct)));
+  return file;
 }
 
 std::string addPaper(const ScratchDir& dir, const Person& author, const std::string& subject,
@@ -126,6 +244,33 @@ std::string addPaper(const ScratchDir& dir, const Person& author, const std::str
   header.getTimeAllowed(2.0 * static_cast<double>(questions.size()));
   dir.append(SubjectFile, EncodeRecord(header));
   return name;
+}
+
+void addAnswerSheet(const ScratchDir& dir, const Person& candidate, const Person& author, const std::string& subject,
+                    const std::vector<Question>& questions, const std::string& answers) {
+  AnswerSheet sheet;
+  const std::string records = questionFileBytes(questions);
+  sheet.edition = Crc32(0, records.data(), records.size());
+  sheet.questions = static_cast<int32_t>(questions.size());
+  int correct = 0;
+  for (size_t i = 0; i < questions.size(); ++i) {
+    sheet.key[i] = questions[i].correct;
+    sheet.answers[i] = answers[i] == '-' ? '\0' : answers[i];
+    sheet.answered += answers[i] != '-';
+    correct += answers[i] == questions[i].correct;
+  }
+  sheet.score = correct * 100.0 / static_cast<double>(questions.size());
+  sheet.allowed = 120.0 * static_cast<double>(questions.size());
+  sheet.timeTaken = 95;
+  sheet.ending = sheet.answered == sheet.questions ? kSheetAllAnswered : kSheetTimeUp;
+  std::snprintf(sheet.id, sizeof sheet.id, "%s", candidate.id.c_str());
+  std::snprintf(sheet.name, sizeof sheet.name, "%s", candidate.name.c_str());
+  std::snprintf(sheet.subject, sizeof sheet.subject, "%s", subject.c_str());
+  std::snprintf(sheet.level, sizeof sheet.level, "%s", author.level.c_str());
+  std::snprintf(sheet.author, sizeof sheet.author, "%s", author.name.c_str());
+  std::snprintf(sheet.date, sizeof sheet.date, "7/12/2026 | Monday");
+  std::snprintf(sheet.time, sizeof sheet.time, "9:5:7");
+  dir.append(AnswersFile, EncodeRecord(sheet));
 }
 
 void addResult(const ScratchDir& dir, const Person& candidate, const std::string& subject, double score,

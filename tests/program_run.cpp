@@ -39,6 +39,13 @@ size_t occurrences(const std::string& text, const std::string& part) {
 
 const char* programPath() { return QUIZMORA_BINARY; }
 
+ProgramRun runAdmin(const ScratchDir& dir, const std::vector<std::string>& arguments, const std::string& input) {
+  RunSetup setup;
+  setup.program = QUIZMORA_ADMIN_BINARY;
+  setup.arguments = arguments;
+  return runProgram(dir, input, 60, setup);
+}
+
 ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds, const RunSetup& setup) {
   const char* program = setup.program ? setup.program : programPath();
   std::vector<char*> argv{const_cast<char*>(program)};

@@ -28,6 +28,10 @@ struct RunSetup {
 ProgramRun runProgram(const ScratchDir& dir, const std::string& input, double timeoutSeconds = 30,
                       const RunSetup& setup = RunSetup());
 
+// Runs the built quizmora-admin in `dir` with `arguments`, `input` as its
+// standard input, and waits (60 s at most) for it to end.
+ProgramRun runAdmin(const ScratchDir& dir, const std::vector<std::string>& arguments, const std::string& input = "");
+
 // Returns how many times `part` occurs in `text`.
 size_t occurrences(const std::string& text, const std::string& part);
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "records/data_files.h"
 #include "tests/data_fixture.h"
 #include "tests/program_run.h"
 #include "tests/scratch_dir.h"
@@ -268,11 +269,11 @@ TEST_F(TerminalE2E, WholeSessionFromTutorToScoreBoard) {
   term_->type("q");
   expectEndWithTerminalRestored("[status 0]");
 
-  EXPECT_EQ(dir_.size("accDataTtor.abcdAcc"), 1230);
-  EXPECT_EQ(dir_.size("accDataCdata.abcdAcc"), 980);
-  EXPECT_EQ(dir_.size("subjlib.abcdlib"), 1242);
+  EXPECT_EQ(dir_.size(accountRegFileTutor), 1230);
+  EXPECT_EQ(dir_.size(accountRegFileCandi), 980);
+  EXPECT_EQ(dir_.size(SubjectFile), 1242);
   EXPECT_EQ(dir_.size("Maths_Form 2_Jane Doe.abcd"), 2 * 3204);
-  EXPECT_EQ(dir_.size("candidate.abcddata"), 980);
+  EXPECT_EQ(dir_.size(CandiDatefilex), 980);
   EXPECT_EQ(dir_.size("C1_Ann Lee.abcdrpt"), 980);
 }
 
