@@ -14,6 +14,7 @@
 #include "admin/export_paper.h"
 #include "admin/import_paper.h"
 #include "admin/paper_list.h"
+#include "admin/paper_settings_command.h"
 #include "admin/results_export.h"
 #include "admin/results_report.h"
 
@@ -40,6 +41,25 @@ void PasswordOption(CLI::App& command, AdminOptions& options) {
                    "on the terminal, without echo)");
 }
 
+// The three settings of a paper, each on or off; an option not given leaves
+// its setting as it is.
+void SettingOptions(CLI::App& command, AdminOptions& options) {
+  const struct {
+    const char* name;
+    std::string* value;
+    const char* help;
+  } settings[] = {
+      {"--shuffle-questions", &options.shuffleQuestions, "Show each attempt the questions in an order of its own"},
+      {"--shuffle-options", &options.shuffleOptions,
+       "Show each attempt every question's options in an order of its own"},
+      {"--review", &options.review,
+       "After the result, show the candidate every question answered wrongly or not at all"},
+  };
+  for (const auto& setting : settings) {
+    command.add_option(setting.name, *setting.value, setting.help)->check(CLI::IsMember({"on", "off"}));
+  }
+}
+
 void DeclareImportPaper(CLI::App& command, AdminOptions& options) {
   command.add_option("FILE", options.file, "Aiken or GIFT text file of the questions")->required()->type_name("FILE");
   command.add_option("--tutor", options.tutor, "ID of the tutor the paper is published for")
@@ -60,7 +80,17 @@ void DeclareImportPaper(CLI::App& command, AdminOptions& options) {
           },
           "y|n|MINUTES"));
   PasswordOption(command, options);
+  SettingOptions(command, options);
   command.add_flag("--dry-run", options.dryRun, "Check everything and write nothing");
+}
+
+void DeclareSettings(CLI::App& command, AdminOptions& options) {
+  command.add_option("NUMBER", options.number, "Number of the paper, as `papers` lists it")
+      ->required()
+      ->type_name("NUMBER");
+  command.add_option("--tutor", options.tutor, "ID of the paper's author")->required()->type_name("ID");
+  PasswordOption(command, options);
+  SettingOptions(command, options);
 }
 
 void DeclareExportPaper(CLI::App& command, AdminOptions& options) {
@@ -144,6 +174,7 @@ const AdminCommand kCommands[] = {
      RunImportPaper},
     {"papers", "List the library as candidates see it", DeclareNothing, RunPapers},
     {"export-paper", "Write a paper as Aiken or GIFT text (its author only)", DeclareExportPaper, RunExportPaper},
+    {"settings", "Show or change a paper's shuffling and review (its author only)", DeclareSettings, RunSettings},
     {"export-results", "Write every saved result as CSV or JSON Lines", DeclareExportResults, RunExportResults},
     {"export-answers", "Write every saved answer sheet as CSV or JSON Lines", DeclareExportAnswers, RunExportAnswers},
     {"attempts", "List the unfinished attempts; finish those whose time is up", DeclareAttempts, RunAttempts},

@@ -267,8 +267,18 @@ TEST(AdminTool, ExportedPapersImportToIdenticalQuestionRecords) {
   awkward.options[2] = "=";
   awkward.options[3] = "Caf\xC3\xA9";
   awkward.correct = 'C';
+  Question trueFalse;
+  trueFalse.options[0] = "True";
+  trueFalse.options[1] = "False";
+  trueFalse.options[2] = trueFalse.options[3] = "";
+  Question three = trueFalse;
+  three.options[0] = "Maybe";
+  three.options[2] = "True";
+  three.correct = 'C';
   std::vector<Question> questions = sampleQuestions(2);
   questions.push_back(awkward);
+  questions.push_back(trueFalse);
+  questions.push_back(three);
   addPaper(dir, kTutor, "Mixed", questions);
   const std::string original = dir.read("Mixed_Form 2_Jane Doe.abcd");
 
@@ -277,7 +287,8 @@ TEST(AdminTool, ExportedPapersImportToIdenticalQuestionRecords) {
     const ProgramRun out = admin(
         dir, {"export-paper", "1", "--tutor", "T1", "--password-stdin", "--format", format, "-o", file}, "1234\n");
     ASSERT_EQ(out.status, 0) << out.err;
-    const ProgramRun in = importPaper(dir, file, "Again " + format);
+    const ProgramRun in = importPaper(dir, file, "Again " + format,
+                                      {"--shuffle-questions", format == "gift" ? "on" : "off", "--review", "on"});
     ASSERT_EQ(in.status, 0) << format << ": " << in.err << dir.read(file);
     EXPECT_EQ(dir.read("Again " + format + "_Form 2_Jane Doe.abcd"), original) << format;
   }
@@ -296,12 +307,42 @@ TEST(AdminTool, ExportedPapersImportToIdenticalQuestionRecords) {
   std::istringstream listing(papers.out);
   for (std::string line; std::getline(listing, line);) lines.push_back(line);
   ASSERT_EQ(lines.size(), 4u) << papers.out;
-  EXPECT_EQ(lines[0], "number\tsubject\tauthor\tlevel\tquestions\tminutes\tdate\tquestion_file\tfile");
-  EXPECT_EQ(lines[1], "1\tMixed\tJane Doe\tForm 2\t3\t6\t7/12/2026 | Monday\tMixed_Form 2_Jane Doe.abcd\twhole");
+  EXPECT_EQ(lines[0], "number\tsubject\tauthor\tlevel\tquestions\tminutes\tdate\tquestion_file\tfile\tsettings");
+  EXPECT_EQ(lines[1], "1\tMixed\tJane Doe\tForm 2\t5\t10\t7/12/2026 | Monday\tMixed_Form 2_Jane Doe.abcd\twhole\t-");
   // An imported paper carries today's date and the default minutes (y).
-  EXPECT_EQ(lines[2].substr(0, 34), "2\tAgain aiken\tJane Doe\tForm 2\t3\t6\t");
+  EXPECT_EQ(lines[2].substr(0, 35), "2\tAgain aiken\tJane Doe\tForm 2\t5\t10\t");
   EXPECT_NE(lines[2].find(" | "), std::string::npos);
-  EXPECT_EQ(lines[3].substr(lines[3].size() - 8), "\tmissing");
+  EXPECT_EQ(lines[2].substr(lines[2].size() - 13), "\twhole\treview");
+  EXPECT_EQ(lines[3].substr(lines[3].size() - 33), "\tmissing\tshuffle-questions,review");
+}
+
+TEST(AdminTool, SettingsAreShownAndChangedByThePapersAuthorOnly) {
+  ScratchDir dir;
+  addTutorAccount(dir, kTutor);
+  addTutorAccount(dir, kOtherTutor);
+  addPaper(dir, kTutor, "Maths", sampleQuestions(2));
+  auto settings = [&dir](std::vector<std::string> more, const std::string& password = "1234\n") {
+    std::vector<std::string> args = {"settings", "1", "--tutor", password == "1234\n" ? "T1" : "T2",
+                                     "--password-stdin"};
+    args.insert(args.end(), more.begin(), more.end());
+    return admin(dir, args, password);
+  };
+  const std::string allOff = "shuffle-questions\toff\nshuffle-options\toff\nreview\toff\n";
+  EXPECT_EQ(settings({}).out, allOff);
+  EXPECT_FALSE(dir.exists(SettingsFile));
+
+  const ProgramRun changed = settings({"--shuffle-options", "on", "--review", "on"});
+  EXPECT_EQ(changed.status, 0) << changed.err;
+  EXPECT_EQ(changed.out, "");
+  EXPECT_EQ(settings({"--review", "off"}).status, 0);
+  EXPECT_EQ(dir.size(SettingsFile), 2 * 368);
+  EXPECT_EQ(settings({}).out, "shuffle-questions\toff\nshuffle-options\ton\nreview\toff\n");
+
+  const ProgramRun other = settings({"--review", "on"}, "999\n");
+  EXPECT_EQ(other.status, 1);
+  EXPECT_EQ(other.err, "quizmora-admin: paper 1 was set by another tutor: only its author may change its settings\n");
+  EXPECT_EQ(settings({"--review", "maybe"}).status, 2);
+  EXPECT_EQ(dir.size(SettingsFile), 2 * 368);
 }
 
 TEST(AdminTool, ExportedResultsReadBackWithEveryAwkwardText) {
@@ -472,6 +513,14 @@ void addEveryProblem(const ScratchDir& dir) {
              RecordBytes(PaperLayout(),
                          {{"subjectName", "Bio", 0}, {"candiNames", "Jane Doe", 0}, {"paperLevel", "Form 2", 0}}));
   dir.write("Old_Form 1_Nobody.abcd", RecordBytes(QuestionLayout(), {{"question", "q", 0}, {"answer", "", 7}}));
+  dir.append("Old_Form 1_Nobody.abcd",
+             RecordBytes(QuestionLayout(), {{"optionA", "a", 0}, {"optionC", "c", 0}, {"answer", "", 3}}));
+  dir.append("Old_Form 1_Nobody.abcd",
+             RecordBytes(QuestionLayout(), {{"optionA", "a", 0}, {"optionB", "b", 0}, {"answer", "", 4}}));
+  dir.append(SettingsFile,
+             RecordBytes(SettingsLayout(), {{"questionFile", "Maths_Form 2_Jane Doe.abcd", 0}, {"flags", "", 7}}));
+  dir.append(SettingsFile, RecordBytes(SettingsLayout(), {{"questionFile", "Gone.abcd", 0}, {"flags", "", 9}}));
+  dir.append(SettingsFile, "ab");
   addResult(dir, kCandidate, "Maths", 50, 10);
   dir.append(CandiDatefilex, resultBytes("Ann Lee", "C1", std::nan(""), -1, "7/12/2026 | Monday", "9:5:7"));
   dir.append(CandiDatefilex, "xyz");
@@ -500,6 +549,8 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
             (std::vector<std::string>{
                 "C1_Ann Lee.abcdlive: a journal holds one answer sheet, this one 2 whole and 0 bytes more",
                 "Old_Form 1_Nobody.abcd: record 1: correct option 7 is outside 1 to 4",
+                "Old_Form 1_Nobody.abcd: record 2: option B is empty but option C is not",
+                "Old_Form 1_Nobody.abcd: record 3: correct option D is empty",
                 "Old_Form 1_Nobody.abcd: no library header names this question file",
                 "accDataTtor.abcdAcc: record 3: password 0 is outside 1 to 9000000",
                 "accDataTtor.abcdAcc: record 3: ID \"T1\" already registered in record 1",
@@ -519,11 +570,15 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
                 "subjlib.abcdlib: record 5: question count 0 is outside 1 to 1000",
                 "subjlib.abcdlib: record 5: minutes 0 are not above 0",
                 "subjlib.abcdlib: record 5: question file \"Bio_Form 2_Jane Doe.abcd\" is missing",
+                "subjlib.abcdset: record 2: flags 9 hold bits other than shuffle questions (1), shuffle options (2) "
+                "and review (4)",
+                "subjlib.abcdset: record 2: no library header names the question file \"Gone.abcd\"",
+                "subjlib.abcdset: 2 bytes after the last whole record",
                 "accDataCdata.abcdAcc.ids: ID \"Z9\" claimed but held by no account",
                 "accDataCdata.abcdAcc.ids/notes.txt: not a claim",
                 "accDataCdata.abcdAcc.partial: kept copy of bytes cut from a partial record; remove it once it is no "
                 "longer needed",
-                "22 problems found",
+                "27 problems found",
             }));
 
   const auto before = folderContent(dir);
@@ -539,6 +594,8 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
                 "answers.abcdans: would cut 2 bytes after the last whole record into answers.abcdans.partial",
                 "would copy candidate.abcddata" + newBackup,
                 "candidate.abcddata: would cut 3 bytes after the last whole record into candidate.abcddata.partial",
+                "would copy subjlib.abcdset" + newBackup,
+                "subjlib.abcdset: would cut 2 bytes after the last whole record into subjlib.abcdset.partial",
                 "would copy subjlib.abcdlib" + newBackup,
                 "subjlib.abcdlib: record 1: would be dropped, superseded by record 2",
                 "accDataCdata.abcdAcc.ids: would free ID \"Z9\", held by no account",
@@ -548,6 +605,7 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
       "accDataTtor.abcdAcc: record 4: terminated text field candiNames",
       "answers.abcdans: cut 2 bytes after the last whole record into answers.abcdans.partial",
       "candidate.abcddata: cut 3 bytes after the last whole record into candidate.abcddata.partial",
+      "subjlib.abcdset: cut 2 bytes after the last whole record into subjlib.abcdset.partial",
       "subjlib.abcdlib: record 1: dropped, superseded by record 2",
       "accDataCdata.abcdAcc.ids: freed ID \"Z9\", held by no account",
   };
@@ -556,7 +614,7 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   EXPECT_EQ(repair.status, 1) << repair.err;  // what needs a person is left
   const std::vector<std::string> out = linesOf(repair.out);
   for (const std::string& change : changes) EXPECT_NE(std::find(out.begin(), out.end(), change), out.end()) << change;
-  EXPECT_EQ(out.back(), "17 problems found");
+  EXPECT_EQ(out.back(), "21 problems found");
   EXPECT_EQ(dir.size("C1_Ann Lee.abcdlive"), 2 * static_cast<long long>(kAnswerSheetRecordSize));
   EXPECT_FALSE(dir.exists(ClaimFileName(accountRegFileCandi, "Z9")));
   EXPECT_TRUE(dir.exists(ClaimFileName(accountRegFileCandi, kCandidate.id)));
@@ -569,7 +627,7 @@ TEST(AdminTool, CheckReportsEveryProblemAndRepairMendsWhatItCan) {
   }
   ASSERT_EQ(backup.rfind("quizmora-backup-", 0), 0u) << backup;
   EXPECT_EQ(backup.size(), std::string("quizmora-backup-20261209-051500").size());
-  for (const char* name : {accountRegFileTutor, AnswersFile, CandiDatefilex, SubjectFile}) {
+  for (const char* name : {accountRegFileTutor, AnswersFile, CandiDatefilex, SubjectFile, SettingsFile}) {
     EXPECT_EQ(dir.read(backup + "/" + name), before.at(name)) << name;
   }
   EXPECT_FALSE(dir.exists(backup + "/" + accountRegFileCandi));

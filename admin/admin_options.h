@@ -15,7 +15,7 @@ struct AdminOptions {
   std::string time = "y";  // --time y|n|MINUTES
   bool passwordStdin = false;
   bool dryRun = false;
-  long number = 0;  // export-paper NUMBER, analyse [NUMBER]
+  long number = 0;  // export-paper and settings NUMBER, analyse [NUMBER]
   bool hasNumber = false;
   std::vector<long> numbers;  // report [NUMBER...]
   std::string output;         // -o FILE ("" = standard output)
@@ -24,6 +24,11 @@ struct AdminOptions {
   bool hasSubject = false;  // --subject given to an export, a filter
   bool finish = false;      // attempts --finish
   bool bom = false;
+  // settings and import-paper: --shuffle-questions, --shuffle-options,
+  // --review, each "on", "off" or "" (not given: left as it is).
+  std::string shuffleQuestions;
+  std::string shuffleOptions;
+  std::string review;
 };
 
 #endif  // QUIZMORA_ADMIN_ADMIN_OPTIONS_H_

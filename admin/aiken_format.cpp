@@ -37,8 +37,8 @@ class AikenReader {
   ImportedPaper Read(const std::vector<TextLine>& lines) {
     for (const TextLine& line : lines) Take(line.number, TrimBlanks(line.text));
     if (inQuestion_) {
-      Problem(question_.line,
-              options_ < 4 ? "question ends after " + Counted(options_, "option") : "question has no ANSWER: line");
+      Problem(question_.line, options_ < kFewestOptions ? "question ends after " + Counted(options_, "option")
+                                                        : "question has no ANSWER: line");
     }
     return std::move(paper_);
   }
@@ -69,12 +69,16 @@ class AikenReader {
   void TakeAnswer(int number, const std::string& line) {
     inQuestion_ = false;
     const char letter = AnswerLetter(line);
-    if (options_ < 4) {
-      Problem(number, "question has " + Counted(options_, "option") + ", four (A to D) are needed");
+    if (options_ < kFewestOptions) {
+      Problem(number, "question has " + Counted(options_, "option") + ", two to four (A to D) are needed");
     } else if (letter == 0) {
       Problem(number, "ANSWER: must be followed by one letter A to D");
+    } else if (letter >= 'A' + options_) {
+      Problem(number, std::string("ANSWER: ") + letter + " names no option (the question has options A to " +
+                          static_cast<char>('A' + options_ - 1) + ")");
     } else {
       question_.correct = letter - 'A' + 1;
+      question_.optionCount = options_;
       paper_.questions.push_back(question_);
     }
   }
@@ -82,15 +86,15 @@ class AikenReader {
   void TakeOption(int number, const std::string& line) {
     char letter = 0;
     std::string text;
-    if (!IsOptionLine(line, &letter, &text) && options_ == 4) {
+    if (!IsOptionLine(line, &letter, &text) && options_ >= kFewestOptions) {
       // Most likely the next question: it is read as one.
       Problem(number, "ANSWER: line missing before this line");
       inQuestion_ = false;
       Take(number, line);
     } else if (!IsOptionLine(line, &letter, &text)) {
       Fail(number, "text where " + OptionName(options_) + " is due");
-    } else if (options_ == 4) {
-      Fail(number, std::string("option ") + letter + ": a question has four options, A to D");
+    } else if (options_ == kMaxOptions) {
+      Fail(number, std::string("option ") + letter + ": a question has at most four options, A to D");
     } else if (letter != 'A' + options_) {
       Fail(number, std::string("option ") + letter + " where " + OptionName(options_) +
                        " is due (options go A, B, C, D in order)");
@@ -126,7 +130,8 @@ std::string WriteAiken(const std::vector<ImportedQuestion>& questions) {
     const ImportedQuestion& q = questions[i];
     if (i > 0) out += '\n';
     out += q.text + '\n';
-    for (int o = 0; o < 4; ++o) out += std::string(1, static_cast<char>('A' + o)) + ". " + q.options[o] + '\n';
+    for (int o = 0; o < q.optionCount; ++o)
+      out += std::string(1, static_cast<char>('A' + o)) + ". " + q.options[o] + '\n';
     out += std::string("ANSWER: ") + static_cast<char>('A' + q.correct - 1) + '\n';
   }
   return out;

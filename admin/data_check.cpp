@@ -10,9 +10,11 @@
 #include "admin/data_folder.h"
 #include "admin/result_rows.h"
 #include "core/limits.h"
+#include "core/question_options.h"
 #include "records/answer_sheet.h"
 #include "records/coding.h"
 #include "records/data_files.h"
+#include "records/paper_settings.h"
 #include "records/question_skeleton.h"
 #include "records/whole_files.h"
 
@@ -58,6 +60,7 @@ class FileCheck {
       case DataKind::kResults: CheckResult(bytes); break;
       case DataKind::kLibrary: CheckHeader(bytes); break;
       case DataKind::kQuestions: CheckQuestion(bytes); break;
+      case DataKind::kSettings: CheckSettings(bytes); break;
       case DataKind::kAnswers:
       case DataKind::kJournal: CheckSheet(bytes); break;
       case DataKind::kPartial:
@@ -94,6 +97,25 @@ class FileCheck {
     static const FieldLayout& answer = *FindField(QuestionLayout(), "answer");
     const int32_t value = DecodeFixed32(bytes + answer.offset);
     if (value < 1 || value > 4) AddAtRecord("correct option " + std::to_string(value) + " is outside 1 to 4");
+    QuestionSkeleton question;
+    question.DecodeFrom(bytes);
+    const std::string options = OptionsProblem(question);
+    if (!options.empty()) AddAtRecord(options);
+  }
+
+  void CheckSettings(const char* bytes) {
+    static const FieldLayout& flags = *FindField(SettingsLayout(), "flags");
+    static const FieldLayout& file = *FindField(SettingsLayout(), "questionFile");
+    const int32_t value = DecodeFixed32(bytes + flags.offset);
+    if (value & ~kKnownSettingsFlags) {
+      AddAtRecord("flags " + std::to_string(value) +
+                  " hold bits other than shuffle questions (1), shuffle options (2) and review (4)");
+    }
+    if (named_.empty()) named_ = NamedQuestionFiles(headers_);
+    const std::string questionFile = StoredText(bytes, file);
+    if (!named_.count(questionFile)) {
+      AddAtRecord("no library header names the question file \"" + ToUtf8(questionFile) + "\"");
+    }
   }
 
   // An answer sheet as the program writes it: its counts, letters and
@@ -180,6 +202,7 @@ class FileCheck {
   std::vector<std::string>* problems_;
   long record_ = 0;
   std::unordered_map<std::string, long> ids_;
+  std::set<std::string> named_;  // the question files the headers name, once needed
 };
 
 }  // namespace

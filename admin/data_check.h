@@ -12,8 +12,9 @@
 //   - bytes after the last whole record; a text field without its NUL;
 //   - a score not finite or outside 0 to 100, a time taken not finite or
 //     negative (results); a password outside 1 to 9000000 and an ID
-//     registered twice (accounts); a correct option outside 1 to 4
-//     (questions);
+//     registered twice (accounts); a correct option outside 1 to 4, an
+//     empty option before a present one and a correct option naming an
+//     empty one (questions);
 //   - a header count outside 1 to 1000, minutes not finite or not above 0,
 //     a header superseded by a later one naming the same question file, and
 //     for the last header of each question file: the file missing, or its
@@ -24,6 +25,8 @@
 //     other than A to D below the count or not 0 from it on, a score, time
 //     taken or allowance not finite or out of range, an ending outside 0
 //     to 4; a journal that is not exactly one sheet;
+//   - a settings record with bits other than the three settings', or naming
+//     a question file no header names;
 //   - a question file no header names;
 //   - an ID claimed beside an account file (in FILE.ids) that no account
 //     holds, and a file in such a folder that is no claim.

@@ -21,6 +21,7 @@ DataKind KindOf(const std::string& name, const std::set<std::string>& named) {
   if (name == accountRegFileCandi) return DataKind::kCandidateAccounts;
   if (name == SubjectFile) return DataKind::kLibrary;
   if (name == CandiDatefilex) return DataKind::kResults;
+  if (name == SettingsFile) return DataKind::kSettings;
   if (name == AnswersFile) return DataKind::kAnswers;
   if (EndsWith(name, PartialTailName(""))) return DataKind::kPartial;
   if (named.count(name) || EndsWith(name, questionExtension)) return DataKind::kQuestions;
@@ -36,6 +37,7 @@ const RecordLayout* LayoutOf(DataKind kind) {
     case DataKind::kResults: return &CandidateLayout();
     case DataKind::kLibrary: return &PaperLayout();
     case DataKind::kQuestions: return &QuestionLayout();
+    case DataKind::kSettings: return &SettingsLayout();
     case DataKind::kAnswers:
     case DataKind::kJournal: return &AnswerSheetLayout();
     case DataKind::kPartial:

@@ -23,6 +23,7 @@ enum class DataKind {
   kQuestions,  // a question file
   kAnswers,    // "answers.abcdans": the saved answer sheets
   kJournal,    // a running attempt's journal (ID "_" name ".abcdlive")
+  kSettings,   // "subjlib.abcdset", the settings of papers
   kPartial,    // bytes the store cut from a data file
   kOther,      // not a data file
 };

@@ -1,6 +1,5 @@
 #include "admin/export_paper.h"
 
-#include <cstring>
 #include <vector>
 
 #include "admin/admin_status.h"
@@ -10,22 +9,15 @@
 #include "admin/output_sink.h"
 #include "admin/paper_list.h"
 #include "admin/tutor_login.h"
+#include "core/question_options.h"
 #include "records/data_files.h"
 #include "records/question_skeleton.h"
 
 namespace {
 
-// A header's author is the tutor whose name and level (cut as a header
-// keeps it) make its question file name: the one tutor who can replace it.
-bool IsAuthor(PaperSkeleton& header, TutorSkeleton& tutor) {
-  PaperSkeleton mine;
-  mine.get_PaperLevel(tutor.setCandiLevel());
-  return std::strcmp(header.setCandiNames(), tutor.setCandiNames()) == 0 &&
-         std::strcmp(header.setPaperLevel(), mine.setPaperLevel()) == 0;
-}
-
 // Reads the questions of `file`; false after the message when they cannot be
-// written out.
+// written out (a correct option out of range or naming an empty option, an
+// empty option before a present one).
 bool LoadQuestions(const std::string& file, std::vector<ImportedQuestion>* questions) {
   std::vector<QuestionSkeleton> records;
   const LoadResult load = LoadFile<QuestionSkeleton>(file, WhenMissing::kFail, SIZE_MAX, &records);
@@ -35,9 +27,10 @@ bool LoadQuestions(const std::string& file, std::vector<ImportedQuestion>* quest
   }
   for (size_t i = 0; i < records.size(); ++i) {
     const int answer = records[i].setQuestionAnswer();
-    if (answer < 1 || answer > 4) {
-      Complain(file + ": record " + std::to_string(i + 1) + ": correct option " + std::to_string(answer) +
-               " is outside 1 to 4");
+    std::string problem = OptionsProblem(records[i]);
+    if (answer < 1 || answer > 4) problem = "correct option " + std::to_string(answer) + " is outside 1 to 4";
+    if (!problem.empty()) {
+      Complain(file + ": record " + std::to_string(i + 1) + ": " + problem);
       return false;
     }
     questions->push_back(FromQuestionRecord(records[i]));
@@ -48,24 +41,9 @@ bool LoadQuestions(const std::string& file, std::vector<ImportedQuestion>* quest
 }  // namespace
 
 int RunExportPaper(const AdminOptions& options) {
-  TutorSkeleton tutor;
-  const int login = LogInTutor(options.tutor, options.passwordStdin, &tutor);
-  if (login != kExitDone) return login;
   PaperSkeleton header;
-  bool found = false;
-  const StoreStatus library = FindPaper(options.number, &header, &found);
-  if (!library.ok()) {
-    Complain(DescribeFailure(library, SubjectFile));
-    return kExitFailed;
-  }
-  if (!found || options.number < 1) {
-    Complain(NoSuchPaper(options.number));
-    return kExitFailed;
-  }
-  if (!IsAuthor(header, tutor)) {
-    Complain("paper " + std::to_string(options.number) + " was set by another tutor: only its author may export it");
-    return kExitFailed;
-  }
+  const int found = FindOwnPaper(options, "export it", &header);
+  if (found != kExitDone) return found;
   std::vector<ImportedQuestion> questions;
   if (!LoadQuestions(QuestionFileOf(header), &questions)) return kExitFailed;
   OutputSink out;

@@ -145,6 +145,15 @@ class GiftReader {
   bool ReadAnswers(const Block& block, size_t open, size_t close, ImportedQuestion* question) {
     const std::string& s = block.text();
     const std::string inner = s.substr(open + 1, close - open - 1);
+    const int truth = TrueFalseKey(inner);
+    if (truth != 0) {
+      question->optionCount = 2;
+      question->options[0] = kTrueOption;
+      question->options[1] = kFalseOption;
+      question->optionLines[0] = question->optionLines[1] = block.LineAt(open);
+      question->correct = truth;
+      return true;
+    }
     const std::string kind = KindOf(inner);
     if (!kind.empty()) return Problem(question->line, kind + " question: only multiple choice is supported"), false;
     std::vector<Answer> answers;
@@ -161,13 +170,22 @@ class GiftReader {
     return TakeAnswers(block, open, answers, question);
   }
 
-  // The kind of a question that is not multiple choice, from its answers.
+  // The key of true/false answers ({T}, {TRUE}, {F}, {FALSE} in any case,
+  // feedback after # dropped): 1 for true (option A), 2 for false (option
+  // B), 0 when the answers are not true/false.
+  static int TrueFalseKey(const std::string& inner) {
+    const std::string head = Upper(Clean(inner.substr(0, FindUnescaped(inner, 0, "#"))));
+    if (head == "T" || head == "TRUE") return 1;
+    if (head == "F" || head == "FALSE") return 2;
+    return 0;
+  }
+
+  // The kind of a question that is neither multiple choice nor true/false,
+  // from its answers.
   static std::string KindOf(const std::string& inner) {
     const std::string trimmed = Clean(inner);
     if (trimmed.empty()) return "essay";
     if (SkipSpace(inner, 0) < inner.size() && inner[SkipSpace(inner, 0)] == '#') return "numerical";
-    const std::string head = Upper(Clean(inner.substr(0, FindUnescaped(inner, 0, "#"))));
-    if (head == "T" || head == "TRUE" || head == "F" || head == "FALSE") return "true/false";
     if (FindUnescapedPair(inner, 0, "->") != std::string::npos) return "matching";
     if (FindUnescaped(inner, 0, "~") == std::string::npos) return "short answer";
     return "";
@@ -188,10 +206,11 @@ class GiftReader {
     if (correct != 1) {
       return Problem(line, "exactly one correct option (=) is needed, found " + std::to_string(correct)), false;
     }
-    if (answers.size() != 4) {
-      return Problem(line, "exactly four options are needed, found " + std::to_string(answers.size())), false;
+    if (answers.size() < static_cast<size_t>(kFewestOptions) || answers.size() > static_cast<size_t>(kMaxOptions)) {
+      return Problem(line, "two to four options are needed, found " + std::to_string(answers.size())), false;
     }
-    for (size_t i = 0; i < 4; ++i) {
+    question->optionCount = static_cast<int>(answers.size());
+    for (size_t i = 0; i < answers.size(); ++i) {
       const std::string& raw = answers[i].raw;
       question->options[i] = Clean(raw.substr(0, FindUnescaped(raw, 0, "#")));
       question->optionLines[i] = block.LineAt(answers[i].at);
@@ -217,11 +236,11 @@ std::string Escape(const std::string& text) {
   return out;
 }
 
-// A question text that would read as a comment or a format tag gets an
-// explicit [plain] tag in front.
-std::string QuestionLine(const std::string& text) {
+// A question's text up to its opening brace. A text that would read as a
+// comment or a format tag gets an explicit [plain] tag in front.
+std::string QuestionStart(const std::string& text) {
   const bool needsTag = StartsWith(text, 0, "//") || StartsWith(text, 0, "[") || StartsWith(text, 0, "$");
-  return (needsTag ? "[plain]" : "") + Escape(text) + " {\n";
+  return (needsTag ? "[plain]" : "") + Escape(text) + " {";
 }
 
 }  // namespace
@@ -233,8 +252,12 @@ std::string WriteGift(const std::vector<ImportedQuestion>& questions) {
   for (size_t i = 0; i < questions.size(); ++i) {
     const ImportedQuestion& q = questions[i];
     if (i > 0) out += '\n';
-    out += QuestionLine(q.text);
-    for (int o = 0; o < 4; ++o) {
+    if (IsTrueFalse(q)) {
+      out += QuestionStart(q.text) + (q.correct == 1 ? "T" : "F") + "}\n";
+      continue;
+    }
+    out += QuestionStart(q.text) + "\n";
+    for (int o = 0; o < q.optionCount; ++o) {
       // A leading '%' would read as a weight: a blank before it keeps it text.
       const std::string& option = q.options[o];
       out += std::string(1, q.correct == o + 1 ? '=' : '~') + (StartsWith(option, 0, "%") ? " " : "") + Escape(option) +

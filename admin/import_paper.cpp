@@ -9,6 +9,7 @@
 #include "admin/counted.h"
 #include "admin/gift_format.h"
 #include "admin/imported_paper.h"
+#include "admin/paper_settings_command.h"
 #include "admin/paper_text.h"
 #include "admin/result_rows.h"
 #include "admin/tutor_login.h"
@@ -100,5 +101,6 @@ int RunImportPaper(const AdminOptions& options) {
     return kExitFailed;
   }
   std::cout << "published " << summary << "\n";
+  if (ChangesSettings(options) && !ChangePaperSettings(options, questionFile)) return kExitFailed;
   return kExitDone;
 }

@@ -14,10 +14,17 @@ void CheckText(const std::string& text, const char* what, size_t limit, int line
 
 }  // namespace
 
+const char* const kTrueOption = "True";
+const char* const kFalseOption = "False";
+
+bool IsTrueFalse(const ImportedQuestion& question) {
+  return question.optionCount == 2 && question.options[0] == kTrueOption && question.options[1] == kFalseOption;
+}
+
 void CheckImportedPaper(ImportedPaper* paper) {
   for (const ImportedQuestion& q : paper->questions) {
     CheckText(q.text, "question text", kMaxQuestionBytes, q.line, &paper->problems);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < q.optionCount; ++i) {
       CheckText(q.options[i], kOptionNames[i], kMaxOptionBytes, q.optionLines[i], &paper->problems);
     }
   }
@@ -64,5 +71,9 @@ ImportedQuestion FromQuestionRecord(QuestionSkeleton record) {
   q.options[2] = record.setOptionC();
   q.options[3] = record.setOptionD();
   q.correct = record.setQuestionAnswer();
+  q.optionCount = 0;
+  for (int i = 0; i < kMaxOptions; ++i) {
+    if (!q.options[i].empty()) q.optionCount = i + 1;
+  }
   return q;
 }

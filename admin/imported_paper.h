@@ -6,18 +6,31 @@
 
 #include "admin/paper_text.h"
 #include "core/limits.h"
+#include "core/question_options.h"
 #include "records/question_skeleton.h"
 
 // The neutral form of a paper between a text format and the question
 // records: what the Aiken and GIFT readers produce and their writers take.
 
+// Fewest options a question may have (a true/false question has two).
+constexpr int kFewestOptions = 2;
+
+// The texts a true/false question keeps as its options A and B.
+extern const char* const kTrueOption;   // "True"
+extern const char* const kFalseOption;  // "False"
+
 struct ImportedQuestion {
-  int line = 0;            // where the question starts in its file
-  std::string text;        // trimmed question text
-  std::string options[4];  // trimmed options A to D
-  int optionLines[4] = {0, 0, 0, 0};
+  int line = 0;                      // where the question starts in its file
+  std::string text;                  // trimmed question text
+  int optionCount = kMaxOptions;     // 2 to 4: options from A on; the rest stay empty
+  std::string options[kMaxOptions];  // trimmed options A to D
+  int optionLines[kMaxOptions] = {0, 0, 0, 0};
   int correct = 0;  // 1 = A ... 4 = D
 };
+
+// True when `question` is a true/false question: the two options "True"
+// and "False", in that order.
+bool IsTrueFalse(const ImportedQuestion& question);
 
 struct ImportedPaper {
   std::vector<ImportedQuestion> questions;
@@ -42,7 +55,8 @@ ImportedPaper ReadImportedPaper(const std::string& bytes, PaperParser parse);
 // The question records of `paper`'s questions, in order.
 std::vector<QuestionSkeleton> ToQuestionRecords(const std::vector<ImportedQuestion>& questions);
 
-// The neutral form of a stored question record (its texts as stored).
+// The neutral form of a stored question record (its texts as stored; its
+// options up to the last present one).
 ImportedQuestion FromQuestionRecord(QuestionSkeleton record);
 
 #endif  // QUIZMORA_ADMIN_IMPORTED_PAPER_H_

@@ -56,7 +56,10 @@ TEST(AikenFormat, ReadsGoodFilesAndNamesEveryMistakeWithItsLine) {
            1,
            {}},
           {"last line without its line end", "Q\nA. a\nB. b\nC. c\nD. d\nANSWER: A", 1, {}},
-          {"three options", "Q\nA. a\nB. b\nC. c\nANSWER: A\n\n" + q, 1, {{5, "3 options"}}},
+          {"three options, then two", "Q\nA. a\nB. b\nC. c\nANSWER: C\n\nQ\nA. True\nB. False\nANSWER: B\n", 2, {}},
+          {"one option", "Q\nA. a\nANSWER: A\n\n" + q, 1, {{3, "1 option, two to four"}}},
+          {"answer naming an absent option", "Q\nA. a\nB. b\nANSWER: C\n", 0, {{4, "C names no option"}}},
+          {"missing ANSWER after three options", "Q\nA. a\nB. b\nC. c\n\n" + q, 1, {{6, "ANSWER: line missing"}}},
           {"five options", "Q\nA. a\nB. b\nC. c\nD. d\nE. e\nANSWER: A\n\n" + q, 1, {{6, "option E"}}},
           {"options out of order", "Q\nB. b\nA. a\nC. c\nD. d\nANSWER: A\n\n" + q, 1, {{2, "option B where option A"}}},
           {"missing ANSWER before the next question",
@@ -98,14 +101,18 @@ TEST(GiftFormat, ReadsGoodFilesAndNamesEveryMistakeWithItsLine) {
            2,
            {}},
           {"comment inside a question", "Q {\n// between answers\n~a =b ~c ~d }\n", 1, {}},
-          {"true/false", "Q {T}\n\n" + q, 1, {{1, "true/false"}}},
+          {"true/false in every spelling, feedback dropped",
+           "Q {T}\n\nQ {true}\n\nQ {f#no#yes}\n\nQ { FALSE }\n",
+           4,
+           {}},
+          {"two and three options", "Q {=yes ~no}\n\nQ {~a =b ~c}\n", 2, {}},
           {"short answer", q + "\nQ {=four =4}\n", 1, {{3, "short answer"}}},
           {"matching", "Q {\n=a -> 1\n=b -> 2\n}\n\n" + q, 1, {{1, "matching"}}},
           {"numerical", "Q {#4:1}\n", 0, {{1, "numerical"}}},
           {"essay", "Q {}\n", 0, {{1, "essay"}}},
           {"missing word", "Two plus {~3 =4 ~5 ~22} is four.\n", 0, {{1, "missing-word"}}},
           {"weights", "Q {\n~%50%a\n=b\n~c\n~d\n}\n", 0, {{2, "weighted"}}},
-          {"three options", "Q {~a =b ~c}\n", 0, {{1, "exactly four options"}}},
+          {"five options", "Q {~a =b ~c ~d ~e}\n", 0, {{1, "two to four options are needed, found 5"}}},
           {"two correct", "Q {=a =b ~c ~d}\n", 0, {{1, "exactly one correct"}}},
           {"unclosed answers", "Q {~a =b ~c ~d\n\n" + q, 1, {{1, "not closed"}}},
           {"no answers", "Just text\n\n" + q, 1, {{1, "no answers"}}},
@@ -122,6 +129,11 @@ TEST(GiftFormat, ReadsGoodFilesAndNamesEveryMistakeWithItsLine) {
   EXPECT_EQ(read.options[0] + "|" + read.options[1] + "|" + read.options[2] + "|" + read.options[3],
             "no#1|yes ~ sure|a\\b|x");
   EXPECT_EQ(read.correct, 2);
+
+  const ImportedQuestion trueFalse = ReadImportedPaper("Ice is cold {TRUE#right}\n", ParseGift).questions.at(0);
+  EXPECT_EQ(trueFalse.optionCount, 2);
+  EXPECT_EQ(trueFalse.options[0] + "|" + trueFalse.options[1] + "|" + trueFalse.options[2], "True|False|");
+  EXPECT_EQ(trueFalse.correct, 1);
 }
 
 TEST(PaperFormats, LimitsOfTextsAndQuestionCounts) {
@@ -156,7 +168,17 @@ TEST(PaperFormats, WrittenTextReadsBackToTheSameTexts) {
   plain.text = "[markdown] Caf\xC3\xA9?";
   for (int i = 0; i < 4; ++i) plain.options[i] = std::string(1, static_cast<char>('a' + i)) + "\tz";
   plain.correct = 4;
-  const std::vector<ImportedQuestion> questions = {awkward, plain};
+  ImportedQuestion three = plain;
+  three.optionCount = 3;
+  three.options[3].clear();
+  three.correct = 1;
+  ImportedQuestion trueFalse;
+  trueFalse.text = "Ice is cold";
+  trueFalse.optionCount = 2;
+  trueFalse.options[0] = "True";
+  trueFalse.options[1] = "False";
+  trueFalse.correct = 2;
+  const std::vector<ImportedQuestion> questions = {awkward, plain, three, trueFalse};
 
   const std::pair<PaperParser, std::string> formats[] = {{ParseGift, WriteGift(questions)},
                                                          {ParseAiken, WriteAiken(questions)}};
@@ -164,12 +186,15 @@ TEST(PaperFormats, WrittenTextReadsBackToTheSameTexts) {
     const ImportedPaper back = ReadImportedPaper(format.second, format.first);
     ASSERT_TRUE(back.problems.empty()) << back.problems[0].line << ": " << back.problems[0].message << "\n"
                                        << format.second;
-    ASSERT_EQ(back.questions.size(), 2u);
-    for (size_t q = 0; q < 2; ++q) {
+    ASSERT_EQ(back.questions.size(), questions.size());
+    for (size_t q = 0; q < questions.size(); ++q) {
       EXPECT_EQ(back.questions[q].text, questions[q].text) << format.second;
       for (int i = 0; i < 4; ++i) EXPECT_EQ(back.questions[q].options[i], questions[q].options[i]) << format.second;
       EXPECT_EQ(back.questions[q].correct, questions[q].correct);
+      EXPECT_EQ(back.questions[q].optionCount, questions[q].optionCount);
     }
   }
   EXPECT_EQ(WriteAiken({plain}), "[markdown] Caf\xC3\xA9?\nA. a\tz\nB. b\tz\nC. c\tz\nD. d\tz\nANSWER: D\n");
+  EXPECT_EQ(WriteAiken({three}), "[markdown] Caf\xC3\xA9?\nA. a\tz\nB. b\tz\nC. c\tz\nANSWER: A\n");
+  EXPECT_EQ(WriteGift({trueFalse}), "Ice is cold {F}\n");
 }

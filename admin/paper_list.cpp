@@ -2,10 +2,14 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <map>
 
 #include "admin/admin_status.h"
 #include "admin/output_sink.h"
 #include "admin/result_rows.h"
+#include "admin/tutor_login.h"
+#include "core/paper_settings.h"
 #include "records/data_files.h"
 #include "records/question_skeleton.h"
 #include "records/record_layout.h"
@@ -38,7 +42,43 @@ std::string QuestionFileState(PaperSkeleton& header) {
   return whole ? "whole" : "damaged";
 }
 
+// A header's author is the tutor whose name and level (cut as a header
+// keeps it) make its question file name: the one tutor who can replace it.
+bool IsAuthor(PaperSkeleton& header, TutorSkeleton& tutor) {
+  PaperSkeleton mine;
+  mine.get_PaperLevel(tutor.setCandiLevel());
+  return std::strcmp(header.setCandiNames(), tutor.setCandiNames()) == 0 &&
+         std::strcmp(header.setPaperLevel(), mine.setPaperLevel()) == 0;
+}
+
+// The settings column of a paper: the names of those on, or "-".
+std::string SettingsColumn(PaperSkeleton& header, const std::map<std::string, PaperSettings>& settings) {
+  const auto found = settings.find(QuestionFileOf(header));
+  return SettingsNames(found == settings.end() ? PaperSettings() : found->second);
+}
+
 }  // namespace
+
+int FindOwnPaper(const AdminOptions& options, const char* act, PaperSkeleton* header) {
+  TutorSkeleton tutor;
+  const int login = LogInTutor(options.tutor, options.passwordStdin, &tutor);
+  if (login != kExitDone) return login;
+  bool found = false;
+  const StoreStatus library = FindPaper(options.number, header, &found);
+  if (!library.ok()) {
+    Complain(DescribeFailure(library, SubjectFile));
+    return kExitFailed;
+  }
+  if (!found || options.number < 1) {
+    Complain(NoSuchPaper(options.number));
+    return kExitFailed;
+  }
+  if (!IsAuthor(*header, tutor)) {
+    Complain("paper " + std::to_string(options.number) + " was set by another tutor: only its author may " + act);
+    return kExitFailed;
+  }
+  return kExitDone;
+}
 
 std::string QuestionFileOf(PaperSkeleton& header) {
   return QuestionFileName(header.setsubjectName(), header.setPaperLevel(), header.setCandiNames());
@@ -64,13 +104,17 @@ std::string NoSuchPaper(long number) {
 int RunPapers(const AdminOptions&) {
   OutputSink out;
   out.Open("");
-  out.Write("number\tsubject\tauthor\tlevel\tquestions\tminutes\tdate\tquestion_file\tfile\n");
+  out.Write("number\tsubject\tauthor\tlevel\tquestions\tminutes\tdate\tquestion_file\tfile\tsettings\n");
+  // Settings that cannot be read are all off, as the program then sits the
+  // papers; check names the cause.
+  std::map<std::string, PaperSettings> settings;
+  if (!LoadEveryPaperSettings(&settings).ok()) settings.clear();
   long number = 0;
   const LoadResult scan = ScanFile<PaperSkeleton>(SubjectFile, WhenMissing::kFail, SIZE_MAX, [&](PaperSkeleton& h) {
     out.Write(std::to_string(++number) + '\t' + Column(h.setsubjectName()) + '\t' + Column(h.setCandiNames()) + '\t' +
               Column(h.setPaperLevel()) + '\t' + std::to_string(h.setTotalQuestions()) + '\t' +
               ShortestNumber(h.setTimeAllowed()) + '\t' + Column(StoredDate(h)) + '\t' + Column(QuestionFileOf(h)) +
-              '\t' + QuestionFileState(h) + '\n');
+              '\t' + QuestionFileState(h) + '\t' + SettingsColumn(h, settings) + '\n');
     return true;
   });
   const StoreStatus written = out.Finish();

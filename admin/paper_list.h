@@ -19,12 +19,19 @@ std::string QuestionFileOf(PaperSkeleton& header);
 // an empty one).
 StoreStatus FindPaper(long number, PaperSkeleton* header, bool* found);
 
+// Logs in the tutor of --tutor and finds the paper numbered
+// `options.number`, which that tutor must have set: only its author may
+// `act` ("export it"). Returns kExitDone with its header in *header, or the
+// exit status the command ends with, after the message.
+int FindOwnPaper(const AdminOptions& options, const char* act, PaperSkeleton* header);
+
 // The message for a NUMBER that names no paper of the library.
 std::string NoSuchPaper(long number);
 
 // papers: prints a header line, then one line per header, the columns
 // separated by tabs: number, subject, author, level, questions, minutes,
-// date set, question file, and its state. Returns the exit status.
+// date set, question file, its state, and its settings (the names of
+// those on, joined by ",", or "-"). Returns the exit status.
 int RunPapers(const AdminOptions& options);
 
 #endif  // QUIZMORA_ADMIN_PAPER_LIST_H_

@@ -6,12 +6,16 @@
 #include <iostream>
 #include <vector>
 
+#include "assessment/attempt_review.h"
 #include "assessment/elapsed_clock.h"
 #include "console/console_io.h"
 #include "console/number_entry.h"
 #include "console/working_record.h"
 #include "core/answer_sheets.h"
+#include "core/attempt_order.h"
 #include "core/limits.h"
+#include "core/paper_settings.h"
+#include "core/question_options.h"
 #include "core/wall_clock.h"
 #include "records/data_files.h"
 #include "records/paper_skeleton.h"
@@ -92,24 +96,27 @@ std::vector<QuestionSkeleton> loadQuestions(PaperSkeleton& paper) {
 
 double elapsedSecondsSince(long long start) { return static_cast<double>(elapsedMilliseconds() - start) / 1000.0; }
 
-void showQuestion(QuestionSkeleton& question, size_t number) {
+// Shows a question with its options under the letters `shown` gives; an
+// option that is not offered has no line.
+void showQuestion(QuestionSkeleton& question, size_t number, const ShownOptions& shown) {
   std::cout << "\n\t" << std::left << number << ". " << question.setQuestion() << " ?" << std::endl;
-  std::cout << "\tA. " << question.setOptionA() << std::endl;
-  std::cout << "\tB. " << question.setOptionB() << std::endl;
-  std::cout << "\tC. " << question.setOptionC() << std::endl;
-  std::cout << "\tD. " << question.setOptionD() << std::endl;
+  for (int letter = 0; letter < kMaxOptions; ++letter) {
+    if (shown.own[letter] < 0) continue;
+    std::cout << "\t" << static_cast<char>('A' + letter) << ". " << OptionText(question, shown.own[letter])
+              << std::endl;
+  }
 }
 
-// Asks until an option letter is typed; leaves it and its number in the
-// working record.
-void readAnswer() {
+// Asks until an offered letter is typed; leaves it, and the number of the
+// question's own option it stands for, in the working record.
+void readAnswer(const ShownOptions& shown) {
   for (;;) {
     flushInput();
     std::cout << "\n\tYour choice : ";
     abcdData.answerLetter = readChoice();
-    abcdData.answerNumber = optionNumber(abcdData.answerLetter);
+    abcdData.answerNumber = OwnOptionOfTyped(shown, abcdData.answerLetter);
     if (abcdData.answerNumber != 0) return;
-    std::cout << "\n\tInvalid input, accepted letters are A,B,C,D. Try again please.\n";
+    std::cout << InvalidLetterMessage(shown);
   }
 }
 
@@ -123,10 +130,13 @@ void showTimeUp() {
 // clock only before a question is shown, and keeps each answer in the
 // sheet. The journal is written at each of those checks (so after every
 // accepted answer, before the next question appears) and when the loop
-// ends. Returns the real time since `start` when the loop ended.
+// ends. The order shown is the one the sheet's seed gives; each answer is
+// kept under the paper's own question and option. Returns the real time
+// since `start` when the loop ended.
 double askQuestions(std::vector<QuestionSkeleton>& questions, RunningAttempt& attempt, size_t position,
                     long long start) {
   AnswerSheet& sheet = attempt.sheet;
+  const AttemptOrder order = OrderOfAttempt(sheet.order, questions);
   const size_t count = static_cast<size_t>(sheet.questions);
   int onScreen = 0;
   for (; position < count; ++position) {
@@ -148,9 +158,9 @@ double askQuestions(std::vector<QuestionSkeleton>& questions, RunningAttempt& at
       onScreen = 0;
     }
     ++onScreen;
-    const size_t index = QuestionAt(sheet, position);
-    showQuestion(questions[index], position + 1);
-    readAnswer();
+    const size_t index = static_cast<size_t>(order.shown[position]);
+    showQuestion(questions[index], position + 1, order.options[index]);
+    readAnswer(order.options[index]);
     KeepAnswer(sheet, index, abcdData.answerNumber);
   }
   const double used = elapsedSecondsSince(start);
@@ -180,11 +190,23 @@ void showResult(PaperSkeleton& paper, double score, double secondsUsed) {
       << "\t________________________________________________________________________________________________________\n";
 }
 
-// Shows the result of the attempt and completes `candidate` with its
-// subject and time taken (never more than the allowance). Returns the score.
-double finishAttempt(CandidateSkeleton& candidate, PaperSkeleton& paper, RunningAttempt& attempt, double secondsUsed) {
+// True when the settings of the sheet's paper ask for a review; settings
+// that cannot be read are all off, the paper as it is.
+bool reviewAsked(const AnswerSheet& sheet) {
+  PaperSettings settings;
+  LoadPaperSettings(QuestionFileName(sheet.subject, sheet.level, sheet.author), &settings);
+  return settings.review;
+}
+
+// Shows the result of the attempt, then its review when the paper asks for
+// one (not when the paper changed under the attempt: its questions are no
+// longer those answered), and completes `candidate` with its subject and
+// time taken (never more than the allowance). Returns the score.
+double finishAttempt(CandidateSkeleton& candidate, PaperSkeleton& paper, RunningAttempt& attempt, double secondsUsed,
+                     std::vector<QuestionSkeleton>& questions) {
   const double score = SheetScore(attempt.sheet);
   showResult(paper, score, secondsUsed);
+  if (attempt.sheet.ending != kSheetPaperChanged && reviewAsked(attempt.sheet)) showReview(questions, attempt.sheet);
   candidate.getsubjectName(attempt.sheet.subject);
   const double allowed = attempt.sheet.allowed;
   candidate.getTimeTaken(secondsUsed <= allowed ? secondsUsed : allowed);
@@ -214,10 +236,13 @@ double assessmentTemplate(CandidateSkeleton& candidate, RunningAttempt& attempt)
   std::cout << "\n " << paper.setCandiNames() << " wishes you success \n\n";
   pauseScreen();
   clearScreen();
+  PaperSettings settings;
+  LoadPaperSettings(Questionfile, &settings);  // unreadable settings: the paper as it is
   const long long start = elapsedMilliseconds();
   attempt.sheet = BeginSheet(candidate, paper, questions, WallSecondsNow());
+  attempt.sheet.order = DrawOrderSeed(settings.shuffleQuestions, settings.shuffleOptions);
   const double secondsUsed = askQuestions(questions, attempt, 0, start);
-  return finishAttempt(candidate, paper, attempt, secondsUsed);
+  return finishAttempt(candidate, paper, attempt, secondsUsed, questions);
 }
 
 namespace {
@@ -286,5 +311,5 @@ double resumeAttempt(CandidateSkeleton& candidate, RunningAttempt& attempt) {
     const long long start = elapsedMilliseconds() - static_cast<long long>(sinceStart * 1000.0);
     used = askQuestions(questions, attempt, NextPosition(sheet), start);
   }
-  return finishAttempt(candidate, paper, attempt, used);
+  return finishAttempt(candidate, paper, attempt, used, questions);
 }

@@ -7,7 +7,10 @@
 
 #include "assessment/elapsed_clock.h"
 #include "console/working_record.h"
+#include "core/paper_settings.h"
 #include "records/data_files.h"
+#include "records/question_skeleton.h"
+#include "records/store.h"
 #include "tests/console_capture.h"
 #include "tests/data_fixture.h"
 #include "tests/scratch_dir.h"
@@ -285,4 +288,45 @@ TEST_F(TimedAssessment, EmptyLibraryIsCreatedAndNothingIsAsked) {
   EXPECT_LT(assessmentTemplate(candidate, attempt), 0);
   EXPECT_EQ(console.err(), "\n\tCurrently the list of papers is lonely... try again later.\n\n");
   EXPECT_EQ(dir.size(SubjectFile), 0);
+}
+
+TEST_F(TimedAssessment, EmptyOptionsAreNeitherShownNorAccepted) {
+  PaperFacts p;
+  p.totalQuestions = 2;
+  dir.write(SubjectFile, paperBytes(p));
+  QuestionSkeleton trueFalse, three;
+  trueFalse.getQuestion("Is ice cold");
+  trueFalse.getOptionA("True");
+  trueFalse.getOptionB("False");
+  trueFalse.getQuestionAnswer(1);
+  three.getQuestion("Pick one");
+  three.getOptionA("x");
+  three.getOptionB("y");
+  three.getOptionC("z");
+  three.getQuestionAnswer(3);
+  dir.write(questionFileOf(p), EncodeRecord(trueFalse) + EncodeRecord(three));
+  ConsoleCapture console("1\n\nc\na\nd\nC\n");
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 100.0);
+  const std::string choice = "\n\tYour choice : ";
+  EXPECT_NE(console.out().find("\n\t1. Is ice cold ?\n\tA. True\n\tB. False\n" + choice +
+                               "\n\tInvalid input, accepted letters are A,B. Try again please.\n" + choice +
+                               reminder("60") + "\n\t2. Pick one ?\n\tA. x\n\tB. y\n\tC. z\n" + choice +
+                               "\n\tInvalid input, accepted letters are A,B,C. Try again please.\n" + choice),
+            std::string::npos)
+      << console.out();
+}
+
+TEST_F(TimedAssessment, ReviewFollowsTheResultOnlyWhenSet) {
+  PaperFacts p;
+  p.totalQuestions = 2;
+  library({p}, {2, 3});
+  PaperSettings review;
+  review.review = true;
+  ASSERT_TRUE(SavePaperSettings(questionFileOf(p), review, "T1", 0).ok());
+  ConsoleCapture console("1\n\nb\nd\n\n");
+  EXPECT_DOUBLE_EQ(assessmentTemplate(candidate, attempt), 50.0);
+  EXPECT_NE(console.out().find(result(p, "1", "50", "0") + "\n\tYou answered 1 of 2 questions correctly.\n\n" +
+                               "\n\t2. Question 2 ?\n\tYour answer    : D. D 2\n\tCorrect answer : C. C 2\n" + kPause),
+            std::string::npos)
+      << console.out();
 }

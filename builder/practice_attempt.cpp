@@ -6,26 +6,30 @@
 #include "builder/question_entry.h"
 #include "console/console_io.h"
 #include "console/working_record.h"
+#include "core/question_options.h"
 
 namespace {
 
-void showQuestion(size_t number, QuestionSkeleton& question) {
+// Shows a question with its options under the letters `shown` gives; an
+// option that is not offered has no line.
+void showQuestion(size_t number, QuestionSkeleton& question, const ShownOptions& shown) {
   std::cout << "\n" << number << ". " << question.setQuestion() << " ?" << std::endl;
-  std::cout << "A. " << question.setOptionA() << std::endl;
-  std::cout << "B. " << question.setOptionB() << std::endl;
-  std::cout << "C. " << question.setOptionC() << std::endl;
-  std::cout << "D. " << question.setOptionD() << std::endl;
+  for (int letter = 0; letter < kMaxOptions; ++letter) {
+    if (shown.own[letter] < 0) continue;
+    std::cout << static_cast<char>('A' + letter) << ". " << OptionText(question, shown.own[letter]) << std::endl;
+  }
 }
 
-// Asks until a letter A to D (either case) is typed; returns 1 to 4.
-int readAnswer() {
+// Asks until an offered letter (either case) is typed; returns the number of
+// the question's own option it stands for (1 = A ... 4 = D).
+int readAnswer(const ShownOptions& shown) {
   for (;;) {
     flushInput();
     std::cout << "  Your choice : ";
     abcdData.answerLetter = readChoice();
-    abcdData.answerNumber = optionNumber(abcdData.answerLetter);
+    abcdData.answerNumber = OwnOptionOfTyped(shown, abcdData.answerLetter);
     if (abcdData.answerNumber != 0) return abcdData.answerNumber;
-    std::cout << "\n\tInvalid input, accepted letters are A,B,C,D. Try again please.\n";
+    std::cout << InvalidLetterMessage(shown);
   }
 }
 
@@ -39,8 +43,9 @@ double runOnce(std::vector<QuestionSkeleton>& questions) {
   flushInput();
   for (size_t i = 1; i <= questions.size(); ++i) {
     QuestionSkeleton& question = questions[i - 1];
-    showQuestion(i, question);
-    if (readAnswer() == question.setQuestionAnswer()) ++correct;
+    const ShownOptions shown = OptionsAsStored(question);
+    showQuestion(i, question, shown);
+    if (readAnswer(shown) == question.setQuestionAnswer()) ++correct;
     if (++onScreen == 4) {
       clearScreen();
       std::cout << "\n\t ---------------> Continuing from Question : " << i << "  <------------------" << std::endl;

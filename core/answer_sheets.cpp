@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/attempt_order.h"
 #include "records/coding.h"
 #include "records/field_text.h"
 #include "records/store.h"
@@ -37,12 +38,25 @@ AnswerSheet BeginSheet(CandidateSkeleton& candidate, PaperSkeleton& paper,
   return sheet;
 }
 
-size_t QuestionAt(const AnswerSheet&, size_t position) { return position; }
+namespace {
+
+// The number of questions a sheet can hold answers for.
+size_t SheetCount(const AnswerSheet& sheet) {
+  return static_cast<size_t>(std::min(std::max(sheet.questions, 0), kSheetMaxQuestions));
+}
+
+}  // namespace
+
+size_t QuestionAt(const AnswerSheet& sheet, size_t position) {
+  const std::vector<int> shown = QuestionOrder(sheet.order, SheetCount(sheet));
+  return position < shown.size() ? static_cast<size_t>(shown[position]) : position;
+}
 
 size_t NextPosition(const AnswerSheet& sheet) {
-  const size_t count = static_cast<size_t>(std::min(std::max(sheet.questions, 0), kSheetMaxQuestions));
+  // The order is made once here: it depends on the seed and the count alone.
+  const std::vector<int> shown = QuestionOrder(sheet.order, SheetCount(sheet));
   size_t position = 0;
-  while (position < count && sheet.answers[QuestionAt(sheet, position)] != 0) ++position;
+  while (position < shown.size() && sheet.answers[shown[position]] != 0) ++position;
   return position;
 }
 

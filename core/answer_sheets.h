@@ -24,8 +24,9 @@ uint32_t PaperEdition(const std::vector<QuestionSkeleton>& questions);
 AnswerSheet BeginSheet(CandidateSkeleton& candidate, PaperSkeleton& paper,
                        const std::vector<QuestionSkeleton>& questions, int64_t started);
 
-// The order the candidate sees: returns the index, in the paper's own
-// order, of the question shown at `position` (from 0).
+// The order the candidate sees, the one the sheet's order seed gives:
+// returns the index, in the paper's own order, of the question shown at
+// `position` (from 0).
 size_t QuestionAt(const AnswerSheet& sheet, size_t position);
 
 // Returns the first position whose question has no answer yet (the

@@ -215,6 +215,13 @@ long long SteadyMilliseconds();
 // The local time now.
 std::tm LocalTimeNow();
 
+// ---- Randomness -----------------------------------------------------------
+
+// Returns 64 bits from the system's random source (/dev/urandom; rand_s on
+// Windows), for seeds that must differ between seats started at the same
+// moment. Should the source fail, the bits come from the clocks instead.
+uint64_t SystemRandom64();
+
 // ---- Names ----------------------------------------------------------------
 
 // Makes a file name built from typed text safe on this system, in place:

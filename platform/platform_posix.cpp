@@ -412,6 +412,18 @@ long long SteadyMilliseconds() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
 }
 
+uint64_t SystemRandom64() {
+  uint64_t bits = 0;
+  const int fd = ::open("/dev/urandom", O_RDONLY | O_CLOEXEC);
+  const bool read = fd >= 0 && ::read(fd, &bits, sizeof bits) == static_cast<ssize_t>(sizeof bits);
+  if (fd >= 0) ::close(fd);
+  if (read) return bits;
+  const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
+  const auto steady = std::chrono::steady_clock::now().time_since_epoch().count();
+  return static_cast<uint64_t>(wall) * 0x9E3779B97F4A7C15ull ^ static_cast<uint64_t>(steady) ^
+         static_cast<uint64_t>(::getpid()) << 32;
+}
+
 std::tm LocalTimeNow() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};

@@ -1,6 +1,9 @@
 // The Windows side of the platform interface, on the Win32 API. File names
 // are UTF-8 inside the program and UTF-16 for the system; every descriptor
 // is in binary mode, so screens and files hold the same bytes as on POSIX.
+// rand_s, the system's random source through the C library, is declared
+// only when this is defined before the first system header.
+#define _CRT_RAND_S
 #include "platform/platform.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -727,6 +730,14 @@ long long SteadyMilliseconds() {
   ::QueryPerformanceCounter(&now);
   const long long ticks = now.QuadPart;
   return ticks / frequency * 1000 + ticks % frequency * 1000 / frequency;
+}
+
+uint64_t SystemRandom64() {
+  unsigned int high = 0, low = 0;
+  if (rand_s(&high) == 0 && rand_s(&low) == 0) return static_cast<uint64_t>(high) << 32 | low;
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  return static_cast<uint64_t>(now.QuadPart) * 0x9E3779B97F4A7C15ull ^ ::GetCurrentProcessId();
 }
 
 std::tm LocalTimeNow() {

@@ -8,6 +8,7 @@ const char* const SubjectFile = "subjlib.abcdlib";
 const char* const accountRegFileTutor = "accDataTtor.abcdAcc";
 const char* const accountRegFileCandi = "accDataCdata.abcdAcc";
 const char* const CandiDatefilex = "candidate.abcddata";
+const char* const SettingsFile = "subjlib.abcdset";
 const char* const AnswersFile = "answers.abcdans";
 const char* const candidateExtension = ".abcdrpt";
 const char* const journalExtension = ".abcdlive";

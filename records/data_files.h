@@ -8,6 +8,7 @@ extern const char* const SubjectFile;          // "subjlib.abcdlib": paper heade
 extern const char* const accountRegFileTutor;  // "accDataTtor.abcdAcc": tutor accounts
 extern const char* const accountRegFileCandi;  // "accDataCdata.abcdAcc": candidate accounts
 extern const char* const CandiDatefilex;       // "candidate.abcddata": every saved attempt
+extern const char* const SettingsFile;         // "subjlib.abcdset": the settings of papers
 extern const char* const AnswersFile;          // "answers.abcdans": the answer sheet of every saved attempt
 extern const char* const candidateExtension;   // ".abcdrpt": a candidate's own result file
 extern const char* const journalExtension;     // ".abcdlive": a candidate's running attempt

@@ -6,6 +6,7 @@
 
 #include "records/answer_sheet.h"
 #include "records/candidate_skeleton.h"
+#include "records/paper_settings.h"
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
 #include "records/tutor_skeleton.h"
@@ -48,6 +49,11 @@ const RecordLayout& QuestionLayout() {
 
 const RecordLayout& AnswerSheetLayout() {
   static const RecordLayout layout{"answer sheet", kAnswerSheetRecordSize, LayoutsOf(AnswerSheet::Fields())};
+  return layout;
+}
+
+const RecordLayout& SettingsLayout() {
+  static const RecordLayout layout{"settings", kSettingsRecordSize, LayoutsOf(SettingsRecord::Fields())};
   return layout;
 }
 

@@ -40,6 +40,7 @@ const RecordLayout& TutorLayout();
 const RecordLayout& PaperLayout();
 const RecordLayout& QuestionLayout();
 const RecordLayout& AnswerSheetLayout();
+const RecordLayout& SettingsLayout();  // 368 bytes
 
 // Returns the field called `name` in `layout`, or nullptr.
 const FieldLayout* FindField(const RecordLayout& layout, const char* name);

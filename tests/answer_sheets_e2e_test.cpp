@@ -14,6 +14,8 @@
 #include "records/candidate_skeleton.h"
 #include "records/coding.h"
 #include "records/data_files.h"
+#include "records/paper_settings.h"
+#include "records/record_layout.h"
 #include "records/store.h"
 #include "tests/data_fixture.h"
 #include "tests/program_run.h"
@@ -226,4 +228,78 @@ TEST_F(AnswerSheetsE2E, AJournalThatCannotBeWrittenWarnsOnceAndTheAttemptGoesOn)
   EXPECT_EQ(run.err, "\n\tYour answers cannot be kept as you go on this seat: if it stops, this attempt is lost.\n");
   EXPECT_EQ(sheetIn(dir.read(AnswersFile)).ending, kSheetAllAnswered);
   EXPECT_EQ(dir.size(CandiDatefilex), static_cast<long long>(kCandidateRecordSize));
+}
+
+namespace {
+
+// The last question block the screen shows: its number, text and lettered
+// options, up to the prompt for a choice.
+std::string lastQuestionShown(const std::string& out) {
+  const size_t end = out.rfind("\n\tYour choice : ");
+  const size_t begin = out.rfind("\n\tTime reminder : ", end);
+  if (end == std::string::npos || begin == std::string::npos) return "";
+  const size_t block = out.find('\n', begin + 1);
+  return out.substr(block, end - block);
+}
+
+// The letter under which `block` shows the option "right".
+std::string rightLetter(const std::string& block) {
+  const size_t at = block.find(". right");
+  return at == std::string::npos || at == 0 ? "?" : block.substr(at - 1, 1);
+}
+
+}  // namespace
+
+TEST(ShuffledAttemptE2E, ReadFromTheScreenAndResumedItScoresFullyInThePapersOwnOrder) {
+  ScratchDir dir;
+  addTutorAccount(dir, kTutor);
+  addCandidateAccount(dir, kCandidate);
+  // Four, three and two options; the correct one reads "right".
+  std::vector<Question> questions(6);
+  const char keys[] = "ABCDCB";
+  for (size_t q = 0; q < questions.size(); ++q) {
+    questions[q].text = "Question number " + std::to_string(q + 1);
+    const int options = q < 4 ? 4 : q == 4 ? 3 : 2;
+    for (int o = 0; o < 4; ++o) questions[q].options[o] = o >= options ? "" : "wrong " + std::string(1, 'A' + o);
+    questions[q].correct = keys[q];
+    questions[q].options[keys[q] - 'A'] = "right";
+  }
+  const std::string paper = addPaper(dir, kTutor, "Maths", questions);
+  dir.append(SettingsFile, RecordBytes(SettingsLayout(), {{"questionFile", paper, 0}, {"flags", "", 3}}));
+
+  // Each run answers the question the run before showed last, then its
+  // input ends while the next one waits; the journal keeps the rest.
+  ProgramRun run = runProgram(dir, sits(""));
+  std::string shown = lastQuestionShown(run.out);
+  ASSERT_NE(shown.find("\n\t1. Question number "), std::string::npos) << run.out;
+  std::vector<std::string> order = {shown};
+  for (int answered = 0; answered < 6; ++answered) {
+    const std::string resume =
+        candidateLogsIn(kCandidate) + line("R") + line("R") + line("") + line(rightLetter(shown));
+    run = runProgram(dir, resume + (answered == 5 ? line("N") + line("") : ""));
+    ASSERT_EQ(run.status, 0) << run.err;
+    // The resumed attempt shows again exactly what it showed before.
+    const size_t resumed = run.out.find("\f\n\tTime reminder : ");
+    ASSERT_NE(resumed, std::string::npos) << run.out;
+    EXPECT_EQ(lastQuestionShown(run.out.substr(0, run.out.find("\n\tYour choice : ", resumed) + 16)), shown);
+    if (answered < 5) {
+      shown = lastQuestionShown(run.out);
+      ASSERT_NE(shown.find("\n\t" + std::to_string(answered + 2) + ". Question number "), std::string::npos);
+      order.push_back(shown);
+    }
+  }
+  EXPECT_NE(run.out.find("\n\tYour score : 100%"), std::string::npos) << run.out;
+  // Only present options are shown: three of question 5, two of question 6.
+  for (const std::string& block : order) {
+    size_t options = 0;
+    for (size_t at = block.find(" ?\n"); (at = block.find("\n\t", at + 1)) != std::string::npos;) ++options;
+    const bool five = block.find("Question number 5 ") != std::string::npos;
+    const bool six = block.find("Question number 6 ") != std::string::npos;
+    EXPECT_EQ(options, five ? 3u : six ? 2u : 4u) << block;
+  }
+  const AnswerSheet sheet = sheetIn(dir.read(AnswersFile));
+  EXPECT_EQ(std::string(sheet.answers, 7), std::string("ABCDCB\0", 7));
+  EXPECT_EQ(std::string(sheet.key, 7), std::string("ABCDCB\0", 7));
+  EXPECT_EQ(sheet.order & 3, 3u);
+  EXPECT_DOUBLE_EQ(sheet.score, 100.0);
 }

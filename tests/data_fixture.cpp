@@ -13,6 +13,7 @@
 #include "records/candidate_skeleton.h"
 #include "records/coding.h"
 #include "records/data_files.h"
+#include "records/paper_settings.h"
 #include "records/paper_skeleton.h"
 #include "records/question_skeleton.h"
 #include "records/record_layout.h"
@@ -58,6 +59,7 @@ const RecordLayout& layoutOfSize(long size) {
   if (size == static_cast<long>(kPaperRecordSize)) return PaperLayout();
   if (size == static_cast<long>(kTutorRecordSize)) return TutorLayout();
   if (size == static_cast<long>(kAnswerSheetRecordSize)) return AnswerSheetLayout();
+  if (size == static_cast<long>(kSettingsRecordSize)) return SettingsLayout();
   return CandidateLayout();
 }
 
@@ -306,6 +308,7 @@ long recordSizeOf(const std::string& name) {
   if (name == SubjectFile) return kPaperRecordSize;
   if (name == accountRegFileTutor) return kTutorRecordSize;
   if (name == accountRegFileCandi || name == CandiDatefilex) return kCandidateRecordSize;
+  if (name == SettingsFile) return kSettingsRecordSize;
   if (name == AnswersFile || endsWith(name, journalExtension)) return kAnswerSheetRecordSize;
   if (endsWith(name, printableExtension)) return 0;
   if (endsWith(name, candidateExtension)) return kCandidateRecordSize;
